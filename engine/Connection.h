@@ -10,6 +10,8 @@
 
 #include <memory>
 
+struct sqlite3;
+
 namespace engine {
 
 class Connection {
@@ -61,7 +63,7 @@ public:
     void close();
 
 private:
-    struct sqlite3* m_db = nullptr;
+    ::sqlite3* m_db = nullptr;
 };
 
 // Builds the connection text the program uses for a database path.

@@ -12,11 +12,12 @@ namespace engine {
 namespace errors {
 inline constexpr int FileNotFound = 3024;
 inline constexpr int PathNotFound = 3044;
-inline constexpr int NotADatabase = 3343;   // unrecognised or damaged database format
-inline constexpr int ItemNotFound = 3265;   // no field of that name in the result
+inline constexpr int NotADatabase = 3343;    // unrecognised or damaged database format
+inline constexpr int ItemNotFound = 3265;    // no field of that name in the result
 inline constexpr int NoCurrentRecord = 3021; // read past the end
-inline constexpr int ObjectClosed = 3704;   // operation on a closed connection or result
-inline constexpr int GeneralSql = 3000;     // any other SQLite failure (description from SQLite)
+inline constexpr int NotUpdatable = 3251;    // the result cannot change its rows
+inline constexpr int ObjectClosed = 3704;    // operation on a closed connection or result
+inline constexpr int GeneralSql = 3000;      // any other SQLite failure (description from SQLite)
 } // namespace errors
 
 class EngineError : public std::runtime_error {

@@ -7,24 +7,35 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 namespace engine {
 
 class Recordset;
+namespace detail {
+struct Cursor;
+}
 
 class Field {
 public:
     QString name() const;
     dvRtns4::Variant value() const;
-    bool isNull() const { return value().isNull(); }
-    // Size in bytes of the value (binary or text); 0 for null.
+    bool isNull() const; // without reading the value
+    // Size in bytes of the value (binary, or text as UTF-8); 0 for null.
     qint64 actualSize() const;
     // The next `size` bytes of a binary value, fewer at its end, empty after.
     QByteArray getChunk(qint64 size);
+    // Adds bytes to the value of an updatable result's current row: the first
+    // call after opening, moving or saving replaces the value, later calls
+    // append. Recordset::update() writes it. Throws when not updatable.
+    void appendChunk(const QByteArray& bytes);
 
 private:
     friend class Recordset;
-    Field(const Recordset* owner, int index) : m_owner(owner), m_index(index) {}
-    const Recordset* m_owner = nullptr;
+    Field(std::weak_ptr<detail::Cursor> owner, int index)
+        : m_owner(std::move(owner)), m_index(index) {}
+    detail::Cursor& cursor() const; // throws ObjectClosed once the result is gone
+    std::weak_ptr<detail::Cursor> m_owner;
     int m_index = -1;
 };
 

@@ -15,10 +15,15 @@ void run(const QString& path, const QString& sql) {
         sqlite3_close(db);
         throw std::runtime_error("cannot open fixture database");
     }
+    // One transaction for the whole script: a fixture of a few hundred rows
+    // then takes milliseconds instead of a second of file syncs.
+    sqlite3_exec(db, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
+    const QByteArray script = "BEGIN;\n" + sql.toUtf8() + "\n;COMMIT;";
     char* err = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+    if (sqlite3_exec(db, script.constData(), nullptr, nullptr, &err) != SQLITE_OK) {
         const std::string message = err ? err : "unknown error";
         sqlite3_free(err);
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(db);
         throw std::runtime_error("fixture SQL failed: " + message);
     }

@@ -1,0 +1,24 @@
+// The data-version probe: the statement is opened and closed, its value
+// never read.
+#include "DataVersion.h"
+
+#include "Connection.h"
+#include "Statements.h"
+
+#include <exception>
+
+namespace lexora::startup {
+
+bool DataVersionOK(engine::Connection& connection) {
+    try {
+        engine::Recordset result =
+            connection.openRecordset(store::maxTypeId(), engine::CursorType::Static,
+                                     engine::LockType::ReadOnly, engine::CommandType::Text);
+        result.close();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace lexora::startup

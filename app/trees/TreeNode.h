@@ -1,0 +1,47 @@
+// One node of a tree control: its unique key, text, parent, image key from
+// the tree's image list, expanded state, back and fore colours and bold.
+// Nodes are made and owned by their TreeControl (TreeControl::addNode); a
+// node pointer stays valid until its tree is cleared.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTreeWidgetItem>
+
+namespace lexora::trees {
+
+class TreeNode : public QTreeWidgetItem {
+public:
+    static constexpr int Type = QTreeWidgetItem::UserType + 1;
+
+    // The node an item of a tree control is, or nullptr for another item.
+    static TreeNode* from(QTreeWidgetItem* item);
+
+    QString key() const;
+
+    using QTreeWidgetItem::setText;
+    using QTreeWidgetItem::text;
+    QString text() const { return text(0); }
+    void setText(const QString& text) { setText(0, text); }
+
+    TreeNode* parentNode() const { return from(parent()); }
+    TreeNode* childNode(int index) const { return from(child(index)); }
+
+    QString imageKey() const;
+    // Throws TreeError when the tree's image list has no such key.
+    void setImageKey(const QString& key);
+
+    // An invalid colour while the node keeps the tree's own colour.
+    QColor backColor() const;
+    void setBackColor(const QColor& colour);
+    QColor foreColor() const;
+    void setForeColor(const QColor& colour);
+    bool isBold() const { return font(0).bold(); }
+    void setBold(bool bold);
+
+private:
+    friend class TreeControl;
+    TreeNode(const QString& key, const QString& text);
+};
+
+} // namespace lexora::trees

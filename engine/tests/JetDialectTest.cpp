@@ -1,0 +1,170 @@
+// The Jet dialect adaptation on its own: statement rewriting, date literals,
+// val and the Unicode LIKE.
+#include "JetDialect.h"
+#include "EngineError.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+using engine::jet::adapt;
+using engine::jet::Parameter;
+
+namespace {
+
+QString describe(const std::vector<Parameter>& parameters) {
+    QStringList out;
+    for (const Parameter& p : parameters) {
+        if (const auto* n = std::get_if<std::int64_t>(&p))
+            out << QString::number(*n);
+        else
+            out << QLatin1Char('\'') + std::get<QString>(p) + QLatin1Char('\'');
+    }
+    return out.join(QLatin1Char(','));
+}
+
+struct AdaptCase {
+    const char* statement;
+    const char* sql;
+    const char* parameters;
+};
+
+class AdaptTest : public testing::TestWithParam<AdaptCase> {};
+
+TEST_P(AdaptTest, RewritesOnlyWhatSqliteLacks) {
+    const AdaptCase& c = GetParam();
+    const engine::jet::AdaptedStatement a = adapt(QString::fromUtf8(c.statement));
+    EXPECT_EQ(a.sql, QString::fromUtf8(c.sql));
+    EXPECT_EQ(describe(a.parameters), QString::fromUtf8(c.parameters));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, AdaptTest,
+    testing::Values(
+        AdaptCase{"Select DISTINCTROW topic.topic_id FROM KEYS",
+                  "Select DISTINCT topic.topic_id FROM KEYS", ""},
+        AdaptCase{"SELECT count(*) as l_count  From topic Where topic_id_parent = 12",
+                  "SELECT count(*) as l_count  From topic Where topic_id_parent = ?", "12"},
+        AdaptCase{" SELECT law_id,law_code FROM law WHERE law_code = 'A''12' and all_law_flag = 1 ",
+                  " SELECT law_id,law_code FROM law WHERE law_code = ? and all_law_flag = ? ",
+                  "'A'12',1"},
+        // Text inside literals is never touched, wherever it stands.
+        AdaptCase{"SELECT 'DISTINCTROW #1/2/2003#' FROM t",
+                  "SELECT 'DISTINCTROW #1/2/2003#' FROM t", ""},
+        AdaptCase{"SELECT a FROM t WHERE b = 'it''s #1# \"x\"'", "SELECT a FROM t WHERE b = ?",
+                  "'it's #1# \"x\"'"},
+        AdaptCase{"SELECT a FROM t -- DISTINCTROW 'x\n WHERE b = 2",
+                  "SELECT a FROM t -- DISTINCTROW 'x\n WHERE b = ?", "2"},
+        AdaptCase{"SELECT [DISTINCTROW] FROM t", "SELECT [DISTINCTROW] FROM t", ""},
+        // Jet strings in double quotes; date literals as ISO texts.
+        AdaptCase{"SELECT \"a\"\"b'c\" FROM t", "SELECT 'a\"b''c' FROM t", ""},
+        AdaptCase{"SELECT a FROM law WHERE issue_date >= #25/12/2003#",
+                  "SELECT a FROM law WHERE issue_date >= ?", "'2003-12-25'"},
+        AdaptCase{"SELECT #1/2/2003# AS d FROM t", "SELECT '2003-02-01' AS d FROM t", ""},
+        // Positions in ORDER BY and values of other clauses stay literal.
+        AdaptCase{"SELECT a, 5 FROM t WHERE b IN (SELECT c FROM d WHERE e = 3) ORDER BY 1 LIMIT 10",
+                  "SELECT a, 5 FROM t WHERE b IN (SELECT c FROM d WHERE e = ?) ORDER BY 1 LIMIT 10",
+                  "3"},
+        AdaptCase{"SELECT a FROM t WHERE x = 1.5 and y = 0x1F and z = -4",
+                  "SELECT a FROM t WHERE x = 1.5 and y = 0x1F and z = -?", "4"},
+        AdaptCase{"SELECT a FROM t WHERE t.order = 2 ORDER BY val(t.x) asc",
+                  "SELECT a FROM t WHERE t.order = ? ORDER BY val(t.x) asc", "2"},
+        AdaptCase{"SELECT a FROM x INNER JOIN y ON x.k = y.k AND y.f = 1 WHERE ID In(3,4)",
+                  "SELECT a FROM x INNER JOIN y ON x.k = y.k AND y.f = ? WHERE ID In(?,?)",
+                  "1,3,4"},
+        AdaptCase{" UPDATE  system_law_parameters SET sys_info_display =1",
+                  " UPDATE  system_law_parameters SET sys_info_display =1", ""},
+        AdaptCase{"DELETE FROM t WHERE a = 'x'", "DELETE FROM t WHERE a = ?", "'x'"},
+        AdaptCase{"CREATE TABLE x (a DEFAULT 5 CHECK (a > 1))",
+                  "CREATE TABLE x (a DEFAULT 5 CHECK (a > 1))", ""},
+        AdaptCase{"INSERT INTO t VALUES (1, 'a')", "INSERT INTO t VALUES (1, 'a')", ""},
+        // The caller's own placeholders: nothing is bound for them.
+        AdaptCase{"SELECT a FROM t WHERE a = ? and b = 5", "SELECT a FROM t WHERE a = ? and b = 5",
+                  ""},
+        AdaptCase{"SELECT a FROM t WHERE b = 5 and a = :name",
+                  "SELECT a FROM t WHERE b = 5 and a = :name", ""},
+        AdaptCase{"SELECT a FROM t WHERE b = 'unterminated",
+                  "SELECT a FROM t WHERE b = 'unterminated", ""}));
+
+TEST(AdaptTest, BadDateLiteralIsAnEngineError) {
+    for (const char* s :
+         {"SELECT a FROM t WHERE d = #31/02/2003#", "SELECT a FROM t WHERE d = #25/12/2003",
+          "SELECT a FROM t WHERE d = #today#"}) {
+        try {
+            adapt(QString::fromUtf8(s));
+            ADD_FAILURE() << s;
+        } catch (const engine::EngineError& e) {
+            EXPECT_EQ(e.number(), engine::errors::GeneralSql) << s;
+        }
+    }
+}
+
+TEST(IsoDateTest, ReadsDayFirstAndIsoForms) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"25/12/2003", "2003-12-25"},
+        {"1/2/2003", "2003-02-01"},
+        {"2003-12-25", "2003-12-25"},
+        {" 01.02.2003 ", "2003-02-01"},
+        {"1/2/03", "2003-02-01"},
+        {"1/2/45", "1945-02-01"},
+        {"25/12/2003 10:30", "2003-12-25 10:30:00"},
+        {"25/12/2003 00:00:00", "2003-12-25"},
+        {"29/02/2004", "2004-02-29"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(engine::jet::isoDateOf(QString::fromUtf8(in)).value_or(QStringLiteral("none")),
+                  QString::fromUtf8(out))
+            << in;
+    for (const char* bad :
+         {"", "31/02/2003", "29/02/2003", "12/2003", "25/12/2003 25:00", "a/b/c", "13/13/2003"})
+        EXPECT_FALSE(engine::jet::isoDateOf(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(ValTest, LeadingNumberOfText) {
+    const std::pair<const char*, double> cases[] = {
+        {"2", 2},     {"10", 10},   {"12α", 12},     {"13", 13},    {"α", 0},    {"", 0},
+        {"  7", 7},   {" 1 2", 12}, {"-3.5x", -3.5}, {"1e3", 1000}, {"12e", 12}, {"1,5", 1},
+        {"&H1F", 31}, {"&O17", 15}, {".5", 0.5},     {"+4", 4},     {"Α1", 0},   {"٣", 0},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(engine::jet::val(QString::fromUtf8(text)), value) << text;
+}
+
+struct LikeCase {
+    const char* text;
+    const char* pattern;
+    bool matches;
+};
+
+TEST(LikeTest, CaseInsensitiveAccentSensitive) {
+    const LikeCase cases[] = {
+        {"αδεια μητρότητας", "%ΑΔΕΙΑ%", true},
+        {"άδεια", "%ΑΔΕΙΑ%", false},
+        {"ΆΔΕΙΑ", "%άδεια%", true},
+        {"νόμος", "%ΝΌΜΟΣ", true}, // final sigma against capital sigma
+        {"ΝΟΜΟΣ", "νομος", true},
+        {"abc", "ABC", true},
+        {"abxc", "a%c", true},
+        {"abxd", "a%c", false},
+        {"αβγ", "_β%", true},
+        {"αβ", "___", false},
+        {"", "%", true},
+        {"", "_", false},
+        {"aXbXc", "%x%x%", true},
+        {"a%c", "a%c", true},
+        {"α\u0301δεια", "%ά%", true}, // a decomposed accent is the same letter
+    };
+    for (const LikeCase& c : cases)
+        EXPECT_EQ(engine::jet::like(QString::fromUtf8(c.pattern), QString::fromUtf8(c.text)),
+                  c.matches)
+            << c.text << " LIKE " << c.pattern;
+}
+
+TEST(LikeTest, EscapeCharacterMakesWildcardsLiteral) {
+    EXPECT_TRUE(engine::jet::like(u"10!%", u"10%", U'!'));
+    EXPECT_FALSE(engine::jet::like(u"10!%", u"100", U'!'));
+    EXPECT_TRUE(engine::jet::like(u"a!_%", u"a_bc", U'!'));
+    EXPECT_FALSE(engine::jet::like(u"a!_%", u"abc", U'!'));
+}
+
+} // namespace

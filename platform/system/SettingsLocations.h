@@ -1,0 +1,18 @@
+// Where the program's settings stores live on this desktop: the per-user
+// stores in the user's configuration folder (XDG_CONFIG_HOME, usually
+// ~/.config), the machine-wide one in the system configuration folder
+// (/etc/xdg), all under "DRAVIK".
+#pragma once
+
+#include <QString>
+
+namespace lexora::platform {
+
+// The user's "Software" key: ~/.config/DRAVIK/Software.ini
+QString userSoftwareSettingsFile();
+// The machine's "SOFTWARE" key: /etc/xdg/DRAVIK/SOFTWARE.ini
+QString machineSoftwareSettingsFile();
+// The user's "Control Panel" key (regional settings): ~/.config/DRAVIK/ControlPanel.ini
+QString userControlPanelSettingsFile();
+
+} // namespace lexora::platform
