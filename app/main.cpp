@@ -1,5 +1,6 @@
 // The program's entry: the real services of this desktop handed to the
 // start-up sequence, then the event loop, unless start-up ended the program.
+#include "ApplicationSettings.h"
 #include "FileSystem.h"
 #include "IniSettingsStore.h"
 #include "InstanceLock.h"
@@ -12,36 +13,12 @@
 #include "StartupServices.h"
 #include "SystemLocaleSource.h"
 #include "clsDBInit.h"
+#include "frmInitialFactory.h"
 #include "modMain.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include <memory>
-
-namespace {
-
-using lexora::startup::ProgramContext;
-
-// The main window until frmInitial takes its place: an empty window with
-// the application title, which takes over from the wait window.
-class InterimMainWindow final : public lexora::startup::MainWindowFactory {
-public:
-    void createAndShow(ProgramContext& context) override {
-        m_window = std::make_unique<QMainWindow>();
-        m_window->setObjectName(QStringLiteral("frmInitial"));
-        m_window->setWindowTitle(context.state.applicationTitle);
-        m_window->resize(1024, 720);
-        m_window->show();
-        if (context.waitWindow)
-            context.waitWindow->hide();
-    }
-
-private:
-    std::unique_ptr<QMainWindow> m_window;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -62,9 +39,17 @@ int main(int argc, char** argv) {
     const lexora::platform::SystemOsVersionSource osVersion;
     lexora::platform::LocalFileSystem files;
     lexora::startup::EngineDatabaseOpener database;
-    InterimMainWindow mainWindow;
+    lexora::startup::ApplicationSettings applicationSettings(userSettings, machineSettings);
 
+    // The run's values outlive the main window, whose controls refer to them.
+    lexora::startup::ProgramContext context;
     bool ended = false;
+    const auto endProgram = [&ended] {
+        ended = true;
+        QCoreApplication::exit(0); // when the event loop already runs
+    };
+    lexora::windows::frmInitialFactory mainWindow(&applicationSettings, endProgram);
+
     lexora::startup::StartupServices services{
         dvRtns4::messagePresenter(),
         userSettings,
@@ -77,14 +62,10 @@ int main(int argc, char** argv) {
         database,
         mainWindow,
         [] { return dvDBrtns4::clsDBInit::DravikDBrtns_Init(dvDBrtns4::db_Access); },
-        [&ended] {
-            ended = true;
-            QCoreApplication::exit(0); // when the event loop already runs
-        },
+        endProgram,
         QCoreApplication::applicationDirPath(),
         lexora::startup::kFileDescription};
 
-    ProgramContext context;
     lexora::startup::Main(services, context);
     if (ended)
         return 0;

@@ -1,0 +1,108 @@
+// The history commands. Which act a save means is decided from the
+// navigation state: the topics' act for the topic button, and for the act
+// button the legislation act or, when the law viewer window is the active
+// one, the act that window shows.
+#include "HistoryCommands.h"
+
+#include "ActPage.h"
+#include "DocumentBox.h"
+#include "EngineError.h"
+#include "HistoryList.h"
+#include "LinkNavigation.h"
+#include "MainForm.h"
+#include "MessagePresenter.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "TemplatePage.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+
+namespace lexora::history {
+
+namespace {
+
+void showError(const QString& title, const QString& text) {
+    dvRtns4::MessageRequest request;
+    request.icon = dvRtns4::MsgIcon::Critical;
+    request.title = title;
+    request.text = text;
+    dvRtns4::messagePresenter().show(request);
+}
+
+void saveReportingErrors(windows::MainForm& f, startup::ProgramContext& context,
+                         std::int32_t lawId) {
+    try {
+        addActToHistory(*f.lsthistory, context.connection, lawId);
+    } catch (const engine::EngineError& error) {
+        showError(kNoActTitle,
+                  QStringLiteral("Το Νομοθέτημα δεν αποθηκεύτηκε λόγω σφάλματος της βάσης "
+                                 "δεδομένων:\n") +
+                      error.description());
+    }
+}
+
+} // namespace
+
+void cmdpichistory_Click(windows::MainForm& f, startup::ProgramContext& context) {
+    ProgramState& state = context.state;
+    state.gCurrentLawId = state.gTopicsLawId;
+    if (state.gCurrentLawId == 0) {
+        showError(kNoActTitle,
+                  QStringLiteral("Δεν έχετε επιλέξει Νομοθέτημα για αποθήκευση.Για αποθήκευση "
+                                 "Νομοθετήματος στο Ιστορικό πρέπει να επιλέξετε πρώτα το "
+                                 "σύνδεσμο του Νομοθετήματος που θέλετε να αποθηκεύσετε"));
+        return;
+    }
+    if (!state.gAbstract || !state.gScheduleAbstract)
+        return;
+    saveReportingErrors(f, context, state.gCurrentLawId);
+}
+
+void cmdpicsavewholelaw_Click(windows::MainForm& f, startup::ProgramContext& context) {
+    ProgramState& state = context.state;
+    if (state.gMainWindowActive == 1)
+        state.gCurrentLawId = state.gLegislationLawId;
+    if (state.gViewerActive == 1)
+        state.gCurrentLawId = state.gViewerLawId;
+    if (state.gCurrentLawId == 0)
+        return;
+    saveReportingErrors(f, context, state.gCurrentLawId);
+}
+
+void lsthistory_Click(windows::MainForm& f, startup::ProgramContext& context) {
+    const QListWidgetItem* entry = f.lsthistory->currentItem();
+    if (entry == nullptr || !entry->isSelected()) {
+        f.brwWebBrowser3->Navigate2(QStringLiteral("about:blank"));
+        return;
+    }
+    // The builders report their own database errors and leave the page empty.
+    if (context.state.wIsSchedule)
+        pages::navigate_to_hotbrowserSchedule(f, context, pages::kHistory);
+    else
+        pages::navigate_to_hotbrowser(f, context, pages::kHistory, false);
+    pages::WritePendingPage(context, *f.brwWebBrowser3);
+}
+
+void Cmddelete_Click(windows::MainForm& f, startup::ProgramContext& /*context*/) {
+    QListWidgetItem* entry = f.lsthistory->currentItem();
+    if (entry == nullptr || !entry->isSelected())
+        return;
+    {
+        // Removing the entry moves the selection; that is no choice of the user.
+        const QSignalBlocker blocker(f.lsthistory);
+        delete f.lsthistory->takeItem(f.lsthistory->row(entry));
+        f.lsthistory->setCurrentRow(-1);
+    }
+    if (f.brwWebBrowserLawFile && !f.brwWebBrowserLawFile->isHidden()) {
+        f.brwWebBrowserLawFile->Navigate2(QStringLiteral("about:blank"));
+        f.brwWebBrowserLawFile->hide();
+    } else if (f.rtbWordLaw && f.rtbWordLaw->Visible()) {
+        f.rtbWordLaw->SetText(QString());
+        f.rtbWordLaw->hide();
+    }
+    f.brwWebBrowser3->show();
+    f.brwWebBrowser3->Refresh();
+}
+
+} // namespace lexora::history

@@ -1,0 +1,46 @@
+// Wiring of the history. A choice in the list is a click on an entry or a
+// move of the selection by the keyboard; a press of the mouse that moves the
+// selection is followed by its click, which makes the choice once.
+#include "HistoryInstall.h"
+
+#include "HistoryCommands.h"
+#include "HistoryFile.h"
+#include "HistoryList.h"
+#include "MainForm.h"
+#include "MainWindowHooks.h"
+#include "ProgramContext.h"
+#include "frmhotbrowser.h"
+
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QToolButton>
+
+namespace lexora::history {
+
+void installHistory(windows::MainForm& form, windows::MainWindowHooks& hooks,
+                    startup::ProgramContext& context, windows::LawViewerHooks& viewerHooks) {
+    windows::MainForm* f = &form;
+    startup::ProgramContext* c = &context;
+    const auto path = [c] { return historyFilePath(c->state.applicationFolder); };
+
+    hooks.loadHistory = [f, c, path] { LoadHistory(*f->lsthistory, c->connection, path()); };
+    hooks.saveHistory = [f, path] { save_history(*f->lsthistory, path()); };
+    viewerHooks.saveHistory = hooks.saveHistory;
+    viewerHooks.saveAct = [f, c] { cmdpicsavewholelaw_Click(*f, *c); };
+
+    QObject* owner = form.window;
+    QObject::connect(form.cmdpichistory, &QToolButton::clicked, owner,
+                     [f, c] { cmdpichistory_Click(*f, *c); });
+    QObject::connect(form.cmdpicsavewholelaw, &QToolButton::clicked, owner,
+                     [f, c] { cmdpicsavewholelaw_Click(*f, *c); });
+    QObject::connect(form.Cmddelete, &QToolButton::clicked, owner,
+                     [f, c] { Cmddelete_Click(*f, *c); });
+    QObject::connect(form.lsthistory, &QListWidget::itemClicked, owner,
+                     [f, c] { lsthistory_Click(*f, *c); });
+    QObject::connect(form.lsthistory, &QListWidget::currentRowChanged, owner, [f, c] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            lsthistory_Click(*f, *c);
+    });
+}
+
+} // namespace lexora::history

@@ -1,0 +1,317 @@
+// The history list and its file: loading, saving (also when the write
+// fails), the two save commands with their messages, the law viewer's save
+// button, choosing and deleting entries.
+#include "DocumentBox.h"
+#include "FixtureDatabase.h"
+#include "HistoryCommands.h"
+#include "HistoryFile.h"
+#include "HistoryInstall.h"
+#include "HistoryList.h"
+#include "MainForm.h"
+#include "MainWindowHooks.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "RecordingMessages.h"
+#include "frmhotbrowser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace lexora::history;
+
+namespace {
+
+const char* const kActs = R"SQL(
+INSERT INTO LAWTYPE VALUES (1,'Νόμοι',1,1,1);
+INSERT INTO law (law_id,law_code,title,descr,type_id,all_law_flag) VALUES
+  (7,'1566/1985','Νόμος 1566/1985','<p>Δομή της εκπαίδευσης</p>',1,1),
+  (12,'2525/1997','Νόμος 2525/1997','<p>Ολοήμερο</p>',1,1),
+  (30,'79/2017',NULL,'<p>Χωρίς τίτλο</p>',1,1);
+)SQL";
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class HistoryTest : public ::testing::Test {
+protected:
+    HistoryTest() : db(QString::fromUtf8(kActs)) {
+        context.connection.open(engine::connectionTextFor(db.path(), QString()));
+        context.state.applicationFolder = db.folder();
+        auto* layout = new QVBoxLayout(&window);
+        f.window = &window;
+        f.lsthistory = new QListWidget(&window);
+        f.brwWebBrowser3 = new lexora::pages::PageViewer(&window);
+        f.brwWebBrowserLawFile = new lexora::pages::PageViewer(&window);
+        f.rtbWordLaw = new lexora::richtext::DocumentBox(&window);
+        f.cmdpichistory = new QToolButton(&window);
+        f.cmdpicsavewholelaw = new QToolButton(&window);
+        f.Cmddelete = new QToolButton(&window);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 f.lsthistory, f.brwWebBrowser3, f.brwWebBrowserLawFile, f.rtbWordLaw,
+                 f.cmdpichistory, f.cmdpicsavewholelaw, f.Cmddelete})
+            layout->addWidget(w);
+        f.brwWebBrowser3->Navigate(QStringLiteral("about:blank"));
+    }
+    QString path() const { return historyFilePath(db.folder()); }
+    std::vector<std::int32_t> ids() const {
+        std::vector<std::int32_t> result;
+        for (int row = 0; row < f.lsthistory->count(); ++row)
+            result.push_back(entryLawId(*f.lsthistory, row));
+        return result;
+    }
+    void select(int row) { f.lsthistory->setCurrentRow(row); }
+
+    testsupport::FixtureDatabase db;
+    lexora::startup::ProgramContext context;
+    QWidget window;
+    lexora::windows::MainForm f;
+    testsupport::RecordingMessages messages;
+};
+
+// --- File -------------------------------------------------------------------
+
+TEST_F(HistoryTest, LoadingReadsIdsUpToTheFirstLineThatIsNotAnId) {
+    const struct {
+        const char* content;
+        std::vector<std::int32_t> loaded;
+    } cases[] = {
+        {"12\r\n7\r\n", {12, 7}},
+        {"12\r\n7", {12, 7}},      // last line without CR LF
+        {"12\n7\n", {12, 7}},      // LF alone
+        {"12\r\n\r\n7\r\n", {12}}, // an empty line stops
+        {"12\r\n7 OR 1=1\r\n30\r\n", {12}},
+        {"12\r\n-7\r\n", {12}},
+        {"99999999999\r\n7\r\n", {}},    // does not fit in 32 bits
+        {"12\r\n555\r\n7\r\n", {12, 7}}, // no such act: no entry, loading goes on
+        {"", {}},
+        {"30\r\n", {30}}, // a null title gives an empty text
+    };
+    for (const auto& c : cases) {
+        f.lsthistory->clear();
+        writeFile(path(), QByteArray(c.content));
+        LoadHistory(*f.lsthistory, context.connection, path());
+        EXPECT_EQ(ids(), c.loaded) << c.content;
+    }
+    EXPECT_EQ(f.lsthistory->item(0)->text(), QString());
+}
+
+TEST_F(HistoryTest, MissingFileGivesAnEmptyList) {
+    LoadHistory(*f.lsthistory, context.connection, path());
+    EXPECT_EQ(f.lsthistory->count(), 0);
+}
+
+TEST_F(HistoryTest, FileRoundTripKeepsOrderAndTitles) {
+    writeFile(path(), "12\r\n7\r\n");
+    LoadHistory(*f.lsthistory, context.connection, path());
+    ASSERT_EQ(ids(), (std::vector<std::int32_t>{12, 7}));
+    EXPECT_EQ(f.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
+    EXPECT_EQ(f.lsthistory->item(1)->text(), QStringLiteral("Νόμος 1566/1985"));
+
+    context.state.gLegislationLawId = 30;
+    context.state.gMainWindowActive = 1;
+    cmdpicsavewholelaw_Click(f, context);
+    ASSERT_TRUE(save_history(*f.lsthistory, path()));
+    EXPECT_EQ(readFile(path()), QByteArray("12\r\n7\r\n30\r\n"));
+
+    QListWidget again;
+    LoadHistory(again, context.connection, path());
+    ASSERT_EQ(again.count(), 3);
+    EXPECT_EQ(again.item(2)->data(kLawIdRole).toInt(), 30);
+}
+
+TEST_F(HistoryTest, EmptyListWritesAnEmptyFile) {
+    writeFile(path(), "12\r\n");
+    ASSERT_TRUE(save_history(*f.lsthistory, path()));
+    EXPECT_EQ(readFile(path()), QByteArray());
+}
+
+TEST_F(HistoryTest, FailedWriteLeavesTheOldFile) {
+    writeFile(path(), "12\r\n7\r\n");
+    LoadHistory(*f.lsthistory, context.connection, path());
+    for (int i = 0; i < 2000; ++i) // a list larger than the write allows
+        f.lsthistory->addItem(QStringLiteral("x"));
+
+    // Writes beyond 64 bytes fail while the limit holds.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = save_history(*f.lsthistory, path());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(readFile(path()), QByteArray("12\r\n7\r\n"));
+    EXPECT_EQ(QDir(db.folder()).entryList({QStringLiteral("history.txt*")}, QDir::Files),
+              QStringList{QStringLiteral("history.txt")});
+}
+
+// --- Save commands ----------------------------------------------------------
+
+TEST_F(HistoryTest, TopicSaveNeedsAnActAndAnAbstract) {
+    auto& s = context.state;
+    s.gAbstract = true;
+    s.gScheduleAbstract = true;
+
+    cmdpichistory_Click(f, context); // no act opened from a topic page
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Ανεπιτυχής Αποθήκευση στο Ιστορικό"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Δεν έχετε επιλέξει Νομοθέτημα για αποθήκευση.Για αποθήκευση "
+                             "Νομοθετήματος στο Ιστορικό πρέπει να επιλέξετε πρώτα το σύνδεσμο "
+                             "του Νομοθετήματος που θέλετε να αποθηκεύσετε"));
+
+    s.gTopicsLawId = 12;
+    s.gAbstract = false; // the topic page has no abstract text: silently nothing
+    cmdpichistory_Click(f, context);
+    EXPECT_EQ(f.lsthistory->count(), 0);
+    EXPECT_EQ(s.gCurrentLawId, 12);
+
+    s.gAbstract = true;
+    cmdpichistory_Click(f, context);
+    EXPECT_EQ(ids(), std::vector<std::int32_t>{12});
+    EXPECT_EQ(f.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_FALSE(QFile::exists(path())); // the file is written when a window unloads
+}
+
+TEST_F(HistoryTest, SavingAnActTwiceGivesTheDuplicateMessage) {
+    auto& s = context.state;
+    s.gTopicsLawId = 7;
+    s.gAbstract = s.gScheduleAbstract = true;
+    cmdpichistory_Click(f, context);
+    s.gLegislationLawId = 7;
+    s.gMainWindowActive = 1;
+    cmdpicsavewholelaw_Click(f, context);
+
+    EXPECT_EQ(ids(), std::vector<std::int32_t>{7});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Ανεπιτυχής Αποθήκευση"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Υπάρχει ήδη αποθηκευμένο το τρέχον Νομοθέτημα στο Ιστορικό"));
+}
+
+TEST_F(HistoryTest, ActSaveTakesTheActOfTheActiveWindow) {
+    const struct {
+        int mainActive;
+        int viewerActive;
+        std::int32_t current;
+        std::vector<std::int32_t> saved;
+    } cases[] = {
+        {1, 0, 0, {12}},  // legislation tab
+        {0, 1, 0, {7}},   // law viewer window
+        {1, 1, 0, {7}},   // both flags: the viewer's act
+        {0, 0, 30, {30}}, // neither: the current act stays
+        {0, 0, 0, {}},    // nothing chosen: no message
+    };
+    for (const auto& c : cases) {
+        f.lsthistory->clear();
+        auto& s = context.state;
+        s.gLegislationLawId = 12;
+        s.gViewerLawId = 7;
+        s.gMainWindowActive = c.mainActive;
+        s.gViewerActive = c.viewerActive;
+        s.gCurrentLawId = c.current;
+        s.gAbstract = s.gScheduleAbstract = false; // not consulted here
+        cmdpicsavewholelaw_Click(f, context);
+        EXPECT_EQ(ids(), c.saved) << c.mainActive << c.viewerActive;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(HistoryTest, LawViewerSaveButtonSavesTheActItShows) {
+    lexora::windows::MainWindowHooks hooks;
+    lexora::windows::LawViewerHooks viewerHooks;
+    installHistory(f, hooks, context, viewerHooks);
+    lexora::windows::setLawViewerHooks(viewerHooks);
+
+    auto& s = context.state;
+    s.gLegislationLawId = 12; // chosen in the main window
+    s.gViewerLawId = 7;       // shown in the viewer
+    s.gMainWindowActive = 0;
+    s.gViewerActive = 1;
+    {
+        lexora::windows::frmhotbrowser viewer(f, context);
+        viewer.cmdpicsavewholelaw->click();
+        EXPECT_EQ(ids(), std::vector<std::int32_t>{7});
+        viewer.Form_Unload(); // writes the history file
+    }
+    EXPECT_EQ(readFile(path()), QByteArray("7\r\n"));
+    lexora::windows::setLawViewerHooks({});
+}
+
+// --- Choose and delete ------------------------------------------------------
+
+TEST_F(HistoryTest, ChoosingAnEntryShowsItsAct) {
+    writeFile(path(), "12\r\n7\r\n");
+    LoadHistory(*f.lsthistory, context.connection, path());
+
+    select(1);
+    lsthistory_Click(f, context);
+    const QString shown = f.brwWebBrowser3->Document().body().innerHTML();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Δομή της εκπαίδευσης"))) << shown.toStdString();
+
+    f.lsthistory->setCurrentRow(-1);
+    lsthistory_Click(f, context);
+    EXPECT_EQ(f.brwWebBrowser3->LocationURL(), QStringLiteral("about:blank"));
+    EXPECT_TRUE(f.brwWebBrowser3->Document().body().innerHTML().isEmpty());
+}
+
+TEST_F(HistoryTest, DeleteRemovesTheChosenEntryAndClearsTheActShown) {
+    writeFile(path(), "12\r\n7\r\n30\r\n");
+    LoadHistory(*f.lsthistory, context.connection, path());
+
+    Cmddelete_Click(f, context); // nothing chosen: nothing happens
+    EXPECT_EQ(f.lsthistory->count(), 3);
+
+    f.rtbWordLaw->SetText(QStringLiteral("έγγραφο"));
+    f.rtbWordLaw->show();
+    f.brwWebBrowserLawFile->hide();
+    f.brwWebBrowser3->hide();
+    select(1);
+    Cmddelete_Click(f, context);
+    EXPECT_EQ(ids(), (std::vector<std::int32_t>{12, 30}));
+    EXPECT_EQ(f.lsthistory->currentItem(), nullptr);
+    EXPECT_TRUE(f.rtbWordLaw->isHidden());
+    EXPECT_TRUE(f.rtbWordLaw->Text().isEmpty());
+    EXPECT_FALSE(f.brwWebBrowser3->isHidden());
+
+    save_history(*f.lsthistory, path());
+    EXPECT_EQ(readFile(path()), QByteArray("12\r\n30\r\n"));
+}
+
+TEST_F(HistoryTest, InstalledHooksLoadAndSaveTheApplicationFolderFile) {
+    lexora::windows::MainWindowHooks hooks;
+    lexora::windows::LawViewerHooks viewerHooks;
+    installHistory(f, hooks, context, viewerHooks);
+    writeFile(path(), "7\r\n12\r\n");
+    hooks.loadHistory();
+    EXPECT_EQ(ids(), (std::vector<std::int32_t>{7, 12}));
+
+    select(0);
+    f.Cmddelete->click();
+    hooks.saveHistory();
+    EXPECT_EQ(readFile(path()), QByteArray("12\r\n"));
+}
+
+} // namespace

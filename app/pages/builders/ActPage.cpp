@@ -1,0 +1,105 @@
+// navigate_to_hotbrowser: the page of one act, its attached document and the
+// topics that cite it.
+#include "ActPage.h"
+
+#include "AssembledText.h"
+#include "AttachedDocuments.h"
+#include "BuilderSupport.h"
+#include "DocumentBox.h"
+#include "MainForm.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "Progress.h"
+#include "RelatedTopics.h"
+#include "Statements.h"
+
+#include <QComboBox>
+
+namespace lexora::pages {
+
+namespace {
+
+const QString kTopicsTab = QStringLiteral("Θέματα");
+const QString kLegislationTab = QStringLiteral("Νομοθετήματα");
+const QString kHistoryTab = QStringLiteral("Ιστορικό");
+
+// Only the document boxes and viewers that exist are touched.
+void prepareViewers(windows::MainForm& form) {
+    for (richtext::DocumentBox* box : {form.rtbWordLawTopic, form.rtbWordLaw}) {
+        if (box) {
+            box->hide();
+            box->setEnabled(false);
+        }
+    }
+    if (form.brwWebBrowserLawFile)
+        form.brwWebBrowserLawFile->hide();
+    const QString tab = detail::selectedTabCaption(form);
+    if (tab == kTopicsTab && form.brwWebBrowser2)
+        form.brwWebBrowser2->show();
+    if ((tab == kLegislationTab || tab == kHistoryTab) && form.brwWebBrowser3)
+        form.brwWebBrowser3->show();
+}
+
+// A row holds the act's whole text, or its type is not assembled.
+bool isSingleRow(const engine::Recordset& header) {
+    const dvRtns4::Variant wholeText = header.value(QStringLiteral("all_law_flag"));
+    const dvRtns4::Variant display = header.value(QStringLiteral("display_flag"));
+    return detail::flagIs(wholeText, 1) ||
+           (detail::flagIs(wholeText, 0) && !display.isMissing() && display.toInt() != 1);
+}
+
+QString buildPage(windows::MainForm& form, startup::ProgramContext& context, std::int32_t id,
+                  bool fromHistory, bool HotBrowser) {
+    engine::Recordset header = context.connection.openRecordset(
+        fromHistory ? store::actHeaderFromHistory(id) : store::actHeader(id));
+    if (context.state.gNodeMarker == QLatin1String("p") || header.eof())
+        return {};
+
+    if (isSingleRow(header)) {
+        if (!header.value(QStringLiteral("BlobType")).isMissing() &&
+            !header.value(QStringLiteral("BlobType")).toString().isEmpty()) {
+            header.close();
+            attachedDocuments().ShowLawFile(form, context, id, HotBrowser);
+            return {};
+        }
+        const QString page =
+            QStringLiteral("<h1>") + header.value(QStringLiteral("title")).toString() +
+            QStringLiteral("</h1>") + header.value(QStringLiteral("descr")).toString();
+        header.close();
+        return page;
+    }
+    header.close();
+    return detail::assembleText(context.connection, detail::actStatements(), id).page();
+}
+
+} // namespace
+
+void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& context,
+                            const QString& brwname, bool HotBrowser) {
+    {
+        detail::BusyPointer busy;
+        prepareViewers(form);
+        const bool fromHistory = brwname != kNotHistory;
+        const std::int32_t id = detail::actIdFor(form, context.state.gCurrentLawId, brwname);
+
+        bool pageBuilt = false;
+        try {
+            context.state.gPageHtml = buildPage(form, context, id, fromHistory, HotBrowser);
+            pageBuilt = true;
+            detail::addRelatedTopics(form, context.connection, id, fromHistory);
+        } catch (const engine::EngineError& error) {
+            if (!pageBuilt)
+                context.state.gPageHtml.clear();
+            detail::reportDatabaseError(QStringLiteral("Ανεπιτυχής Προβολή Νομοθετήματος"), error);
+        }
+
+        if (form.ProgressBar1) {
+            form.ProgressBar1->UpdateStatus(1.0F, true);
+            form.ProgressBar1->hide();
+        }
+    }
+    if (form.cmbLexoraAbstracts && form.cmbLexoraAbstracts->count() > 0)
+        form.cmbLexoraAbstracts->setCurrentIndex(0);
+}
+
+} // namespace lexora::pages

@@ -1,0 +1,117 @@
+// The organisation-chart page: a chart node's title and abstracts written
+// into brwWebBrowser1, or the node's stored document.
+#include "PageHandlers.h"
+
+#include "AttachedDocuments.h"
+#include "BuilderSupport.h"
+#include "DocumentBox.h"
+#include "MainForm.h"
+#include "PageStyling.h"
+#include "PageText.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "Statements.h"
+#include "TreeNode.h"
+
+#include <QToolButton>
+
+#include <optional>
+
+namespace lexora::pages {
+
+namespace {
+
+const QString kBlank = QStringLiteral("about:blank");
+
+void setViewersVisible(windows::MainForm& form, bool visible) {
+    for (PageViewer* viewer : {form.brwWebBrowser1, form.brwWebBrowser2}) {
+        if (viewer)
+            viewer->setVisible(visible);
+    }
+}
+
+} // namespace
+
+std::optional<QString> detail::chartPageHtml(windows::MainForm& form,
+                                             startup::ProgramContext& context, std::int32_t id) {
+    engine::Recordset rows = context.connection.execute(store::schedulePage(id));
+    QString page = QStringLiteral(" ");
+    if (form.brwWebBrowser2)
+        form.brwWebBrowser2->Navigate(kBlank);
+
+    if (rows.eof()) {
+        form.brwWebBrowser1->Navigate(kBlank);
+        return page;
+    }
+
+    if (rows.value(QStringLiteral("IsBlob")).toBool()) {
+        setViewersVisible(form, false);
+        const auto abstractId =
+            static_cast<store::Id>(rows.value(QStringLiteral("Abstract_id")).toInt());
+        rows.close();
+        const QString path = attachedDocuments().WriteAbstractDocument(
+            form, context, store::scheduleAbstractDocument(abstractId));
+        if (!path.isEmpty() && form.cmdpicprintabstr)
+            form.cmdpicprintabstr->hide();
+        return std::nullopt;
+    }
+
+    setViewersVisible(form, true);
+    if (rows.value(QStringLiteral("abstr_descr")).isMissing()) {
+        form.brwWebBrowser1->Navigate(kBlank);
+        context.state.gScheduleAbstract = false;
+        return std::nullopt;
+    }
+
+    context.state.gScheduleAbstract = true;
+    page += QStringLiteral("<h1>") + rows.value(QStringLiteral("Schedule_descr")).toString() +
+            QStringLiteral("</h1>");
+    for (; !rows.eof(); rows.moveNext())
+        page += rows.value(QStringLiteral("abstr_descr")).toString();
+    rows.close();
+    return page;
+}
+
+namespace {
+
+void showSchedulePage(windows::MainForm& form, startup::ProgramContext& context,
+                      trees::TreeNode& node, int index) {
+    const std::int32_t id = detail::nodeId(node);
+    context.state.gNodeMarker.clear();
+    detail::toggleNode(node);
+
+    if (form.rtbWord) {
+        form.rtbWord->hide();
+        form.rtbWord->setEnabled(false);
+    }
+    if (form.cmdpicprintabstr)
+        form.cmdpicprintabstr->show();
+    if (index == 0) {
+        attachedDocuments().ClearDocumentType();
+        if (form.cmdpicWordlaw)
+            form.cmdpicWordlaw->setIcon(form.imListDocuments[3]);
+    }
+
+    const std::optional<QString> page = detail::chartPageHtml(form, context, id);
+    if (!page)
+        return;
+    form.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    if (index == 0) {
+        context.state.gCurrentLawId = 0;
+        context.state.gTopicsLawId = 0;
+    }
+    set_style(*form.brwWebBrowser1);
+}
+
+} // namespace
+
+void ShowSchedulePage(windows::MainForm& form, startup::ProgramContext& context,
+                      trees::TreeNode& node, int index) {
+    try {
+        showSchedulePage(form, context, node, index);
+    } catch (const engine::EngineError& error) {
+        detail::reportDatabaseError(QStringLiteral("Ανεπιτυχής Προβολή Οργανογράμματος"), error);
+    }
+}
+
+} // namespace lexora::pages

@@ -1,0 +1,104 @@
+// The topic page: the topic's title, its abstracts and, under each abstract,
+// links to the acts it cites, written into brwWebBrowser1.
+#include "PageHandlers.h"
+
+#include "BuilderSupport.h"
+#include "DocumentBox.h"
+#include "MainForm.h"
+#include "PageStyling.h"
+#include "PageText.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "Statements.h"
+#include "TreeNode.h"
+
+namespace lexora::pages {
+
+namespace {
+
+const QString kBlank = QStringLiteral("about:blank");
+
+// The links to the acts an abstract cites; brwWebBrowser2 is cleared again
+// when there are none.
+QString actLinks(windows::MainForm& form, engine::Connection& connection,
+                 const dvRtns4::Variant& abstractId) {
+    engine::Recordset acts =
+        connection.openRecordset(store::abstractLinks(static_cast<store::Id>(abstractId.toInt())),
+                                 engine::CursorType::Keyset);
+    if (acts.eof() && form.brwWebBrowser2)
+        form.brwWebBrowser2->Navigate(kBlank);
+    QString links;
+    for (; !acts.eof(); acts.moveNext()) {
+        const QString id = acts.value(QStringLiteral("law_id")).toString();
+        links += QStringLiteral("<a href =#") + id + QStringLiteral(" id = ") + id +
+                 QStringLiteral(">") + acts.value(QStringLiteral("title")).toString() +
+                 QStringLiteral("</a><br>");
+    }
+    acts.close();
+    return links;
+}
+
+void showTopicPage(windows::MainForm& form, startup::ProgramContext& context,
+                   trees::TreeNode& node) {
+    const std::int32_t id = detail::nodeId(node);
+    context.state.gScheduleAbstract = true;
+    context.state.gNodeMarker.clear();
+    detail::toggleNode(node);
+
+    const std::optional<QString> page = detail::topicPageHtml(form, context, id);
+    if (!page)
+        return;
+    form.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    context.state.gCurrentLawId = 0;
+    context.state.gTopicsLawId = 0;
+    set_style(*form.brwWebBrowser1);
+}
+
+} // namespace
+
+std::optional<QString> detail::topicPageHtml(windows::MainForm& form,
+                                             startup::ProgramContext& context,
+                                             std::int32_t topicId) {
+    ProgramState& state = context.state;
+    engine::Recordset rows = context.connection.execute(store::topicPage(topicId));
+
+    if (form.brwWebBrowser2) {
+        form.brwWebBrowser2->Navigate(kBlank);
+        form.brwWebBrowser2->show();
+    }
+    if (form.brwWebBrowserLawFile)
+        form.brwWebBrowserLawFile->hide();
+    if (form.rtbWordLawTopic)
+        form.rtbWordLawTopic->hide();
+
+    if (rows.eof() || rows.value(QStringLiteral("abstr_descr")).isMissing()) {
+        form.brwWebBrowser1->Navigate(kBlank);
+        state.gAbstract = false;
+        return std::nullopt;
+    }
+    state.gAbstract = true;
+    QString page = QStringLiteral(" ") + QStringLiteral("<h1>") +
+                   rows.value(QStringLiteral("topic_descr")).toString() + QStringLiteral("</h1>");
+
+    const bool withLinks = !state.isMorvaldi();
+    for (; !rows.eof(); rows.moveNext()) {
+        QString links;
+        if (withLinks)
+            links = actLinks(form, context.connection, rows.value(QStringLiteral("abstract_id")));
+        page += rows.value(QStringLiteral("abstr_descr")).toString();
+        page += links;
+    }
+    rows.close();
+    return page;
+}
+
+void ShowTopicPage(windows::MainForm& form, startup::ProgramContext& context,
+                   trees::TreeNode& node) {
+    try {
+        showTopicPage(form, context, node);
+    } catch (const engine::EngineError& error) {
+        detail::reportDatabaseError(QStringLiteral("Ανεπιτυχής Προβολή Θέματος"), error);
+    }
+}
+
+} // namespace lexora::pages

@@ -1,0 +1,175 @@
+// Following act links: from the topic page into the act viewer, from the act
+// viewers into the law viewer window, inside that window, and the choice of
+// a legislation tree node.
+#include "LinkNavigation.h"
+#include "MainFormFixture.h"
+#include "PageHandlers.h"
+#include "RecordingDocuments.h"
+#include "SampleActs.h"
+#include "frmhotbrowser.h"
+
+#include "HtmlElementCollection.h"
+#include "HtmlStyle.h"
+#include "PageViewer.h"
+#include "TreeControl.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+using namespace lexora;
+using testsupport::MainFormFixture;
+
+namespace {
+
+class LinkHandlerTest : public ::testing::Test {
+protected:
+    LinkHandlerTest() : fx(QString::fromUtf8(testsupport::kSampleActs)) {
+        fx.db.exec(QStringLiteral(
+            "UPDATE law SET descr = '<p>δύο <img src=''images/x.gif''></p>' WHERE law_id = 102;"));
+        pages::connectLinkHandlers(fx.form, fx.context);
+    }
+    ~LinkHandlerTest() override { windows::unloadLawViewer(); }
+
+    QString body(pages::PageViewer* viewer) const { return MainFormFixture::bodyOf(viewer); }
+    QList<windows::frmhotbrowser*> viewers() const {
+        return fx.window->findChildren<windows::frmhotbrowser*>();
+    }
+
+    testsupport::RecordingDocuments documents;
+    MainFormFixture fx;
+};
+
+TEST_F(LinkHandlerTest, TopicPageLinkOpensTheActBelow) {
+    fx.form.brwWebBrowser1->Document().body().setInnerHTML(
+        QStringLiteral("<a href =#100 id = 100>Ν. 100/2000</a>"));
+    fx.form.brwWebBrowser1->activateLink(QStringLiteral("#100"));
+
+    EXPECT_EQ(fx.form.brwWebBrowser1->LocationURL(), QStringLiteral("about:blank"));
+    EXPECT_TRUE(body(fx.form.brwWebBrowser1).contains(QStringLiteral("Ν. 100/2000")));
+    const QString act = body(fx.form.brwWebBrowser2);
+    EXPECT_TRUE(act.contains(QStringLiteral("Άρθρο 10"))) << act.toStdString();
+    const QString image = QStringLiteral("/opt/lexora") + QDir::separator() +
+                          QStringLiteral("help") + QDir::separator() + QStringLiteral("x.gif");
+    EXPECT_TRUE(act.contains(image)) << act.toStdString();
+    EXPECT_EQ(fx.form.brwWebBrowser2->Document()
+                  .All()
+                  .tags(QStringLiteral("h2"))
+                  .item(0)
+                  .Style()
+                  .get(QStringLiteral("color")),
+              QStringLiteral("darkblue"));
+    EXPECT_EQ(fx.context.state.gCurrentLawId, 100);
+    EXPECT_EQ(fx.context.state.gTopicsLawId, 100);
+}
+
+TEST_F(LinkHandlerTest, ChartTabLinkOpensTheTemplate) {
+    fx.selectTab(testsupport::kTabScheduleP);
+    fx.form.brwWebBrowser1->activateLink(QStringLiteral("#f200"));
+    EXPECT_TRUE(body(fx.form.brwWebBrowser2).contains(QStringLiteral("Προς τη Διεύθυνση")));
+}
+
+TEST_F(LinkHandlerTest, LinkToNoActLeavesTheTargetAsItWas) {
+    fx.form.brwWebBrowser2->Document().body().setInnerHTML(QStringLiteral("<p>πριν</p>"));
+    fx.form.brwWebBrowser1->activateLink(QStringLiteral("#abc"));
+    EXPECT_EQ(body(fx.form.brwWebBrowser2), QStringLiteral("<p>πριν</p>"));
+    EXPECT_EQ(fx.form.brwWebBrowser1->LocationURL(), QStringLiteral("about:blank"));
+}
+
+TEST_F(LinkHandlerTest, AddressWithoutFragmentNavigates) {
+    const QString file = fx.db.folder() + QStringLiteral("/page.html");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("<p>file</p>");
+    out.close();
+    fx.form.brwWebBrowser1->Navigate(file);
+    EXPECT_NE(fx.form.brwWebBrowser1->LocationURL(), QStringLiteral("about:blank"));
+    EXPECT_TRUE(body(fx.form.brwWebBrowser1).contains(QStringLiteral("file")));
+}
+
+TEST_F(LinkHandlerTest, ActPageLinksOpenOneLawViewerAtATime) {
+    fx.form.brwWebBrowser2->activateLink(QStringLiteral("#10"));
+    ASSERT_EQ(viewers().size(), 1);
+    QPointer<windows::frmhotbrowser> first = windows::openLawViewer();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(body(first->brwhotbrowser).contains(QStringLiteral("Κείμενο εγκυκλίου")));
+    EXPECT_EQ(fx.context.state.gViewerLawId, 10);
+
+    fx.form.brwWebBrowser3->activateLink(QStringLiteral("#11"));
+    EXPECT_TRUE(first.isNull());
+    ASSERT_EQ(viewers().size(), 1);
+    EXPECT_TRUE(
+        body(windows::openLawViewer()->brwhotbrowser).contains(QStringLiteral("Όλο το κείμενο")));
+    EXPECT_EQ(fx.context.state.gViewerLawId, 11);
+    EXPECT_EQ(fx.context.state.gCurrentLawId, 11);
+}
+
+TEST_F(LinkHandlerTest, AttachedDocumentGoesToTheLawViewer) {
+    fx.form.brwWebBrowser2->activateLink(QStringLiteral("#12"));
+    ASSERT_EQ(documents.lawFiles.size(), 1U);
+    EXPECT_TRUE(documents.lawFiles[0].hotBrowser);
+    EXPECT_EQ(body(windows::openLawViewer()->brwhotbrowser), QString());
+}
+
+TEST_F(LinkHandlerTest, LinkInsideTheLawViewerStaysThere) {
+    fx.form.brwWebBrowser2->activateLink(QStringLiteral("#10"));
+    windows::frmhotbrowser* window = windows::openLawViewer();
+    ASSERT_NE(window, nullptr);
+    fx.form.brwWebBrowser2->Document().body().setInnerHTML(QStringLiteral("<p>κύριο</p>"));
+    window->brwhotbrowser->activateLink(QStringLiteral("#f11"));
+    EXPECT_EQ(windows::openLawViewer(), window);
+    EXPECT_TRUE(body(window->brwhotbrowser).contains(QStringLiteral("Όλο το κείμενο")));
+    EXPECT_EQ(body(fx.form.brwWebBrowser2), QStringLiteral("<p>κύριο</p>"));
+    EXPECT_EQ(fx.context.state.gViewerLawId, 11);
+}
+
+TEST_F(LinkHandlerTest, ActNodeOfTheLegislationTreeIsShown) {
+    fx.selectTab(testsupport::kTabLegislation);
+    fx.form.tvwTreelaw->addNode({}, QStringLiteral("p1"), QStringLiteral("Νόμοι"),
+                                QStringLiteral("open"));
+    trees::TreeNode* act =
+        fx.form.tvwTreelaw->addNode(QStringLiteral("p1"), QStringLiteral("c100"),
+                                    QStringLiteral("N100"), QStringLiteral("open"));
+    fx.form.cmbLexoraAbstracts->addItem(QStringLiteral("Παλιό"));
+    pages::ShowLawTreeNode(fx.form, fx.context, *act);
+    EXPECT_TRUE(body(fx.form.brwWebBrowser3).contains(QStringLiteral("Άρθρο 2")));
+    EXPECT_EQ(fx.context.state.gLegislationLawId, 100);
+    EXPECT_TRUE(fx.context.state.gNodeMarker.isEmpty());
+    EXPECT_EQ(fx.form.cmbLexoraAbstracts->findText(QStringLiteral("Παλιό")), -1);
+    EXPECT_GT(fx.form.cmbLexoraAbstracts->count(), 0);
+}
+
+TEST_F(LinkHandlerTest, TypeNodeWritesNothingButRestylesAndListsTheTypesTopics) {
+    fx.selectTab(testsupport::kTabLegislation);
+    trees::TreeNode* type = fx.form.tvwTreelaw->addNode(
+        {}, QStringLiteral("p1"), QStringLiteral("Νόμοι"), QStringLiteral("open"));
+    fx.form.brwWebBrowser3->Document().body().setInnerHTML(QStringLiteral("<h1>προηγούμενο</h1>"));
+    pages::ShowLawTreeNode(fx.form, fx.context, *type);
+
+    EXPECT_EQ(fx.context.state.gNodeMarker, QStringLiteral("p"));
+    EXPECT_EQ(fx.context.state.gCurrentLawId, 1);
+    EXPECT_EQ(fx.context.state.gPageHtml, QString());
+    EXPECT_TRUE(body(fx.form.brwWebBrowser3).contains(QStringLiteral("προηγούμενο")));
+    EXPECT_EQ(fx.form.brwWebBrowser3->Document()
+                  .All()
+                  .tags(QStringLiteral("h1"))
+                  .item(0)
+                  .Style()
+                  .get(QStringLiteral("font-family")),
+              QStringLiteral("Arial"));
+    // Topics of the acts of type 1, and of another row of an act with a whole text.
+    EXPECT_GE(fx.form.cmbLexoraAbstracts->findText(QStringLiteral("Ειδικά θέματα")), 0);
+    EXPECT_GE(fx.form.cmbLexoraAbstracts->findText(QStringLiteral("Μεταθέσεις")), 0);
+    EXPECT_GE(fx.form.cmbLexoraAbstracts->findText(QStringLiteral("Άδειες")), 0);
+
+    // A later history entry still builds no page while the marker is set.
+    fx.context.state.gCurrentLawId = 10;
+    pages::buildPageForLink(fx.form, fx.context, false);
+    EXPECT_EQ(fx.context.state.gPageHtml, QString());
+}
+
+} // namespace

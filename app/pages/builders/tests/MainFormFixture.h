@@ -1,0 +1,40 @@
+// A main window made of real controls for the page tests: the tab control
+// with the five captions, the four page viewers, the three document boxes,
+// the lists, the trees, the progress bar, the labels and buttons the pages
+// touch, and a program context connected to a fixture database.
+#pragma once
+
+#include "FixtureDatabase.h"
+#include "MainForm.h"
+#include "ProgramContext.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace testsupport {
+
+// Tab indexes of the fixture's tab control.
+inline constexpr int kTabScheduleN = 0;
+inline constexpr int kTabTopics = 1;
+inline constexpr int kTabLegislation = 2;
+inline constexpr int kTabScheduleP = 3;
+inline constexpr int kTabHistory = 4;
+
+class MainFormFixture {
+public:
+    explicit MainFormFixture(const QString& fillSql);
+    ~MainFormFixture();
+
+    // The body markup a viewer holds ("" without a document).
+    static QString bodyOf(lexora::pages::PageViewer* viewer);
+    void selectTab(int index);
+
+    FixtureDatabase db;
+    std::unique_ptr<QWidget> window;
+    lexora::windows::MainForm form;
+    lexora::startup::ProgramContext context;
+};
+
+} // namespace testsupport

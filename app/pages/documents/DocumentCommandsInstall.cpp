@@ -1,0 +1,76 @@
+#include "DocumentCommandsInstall.h"
+
+#include "DocumentCommands.h"
+#include "MainForm.h"
+#include "MainWindowHooks.h"
+#include "PageStyling.h"
+#include "PageViewer.h"
+#include "PrinterDialog.h"
+#include "ProcessRunner.h"
+#include "frmhotbrowser.h"
+
+#include <QObject>
+#include <QToolButton>
+
+namespace lexora::pages {
+
+namespace {
+
+// The program's services and commands, deleted with the main window.
+class ProgramDocumentCommands final : public QObject {
+public:
+    ProgramDocumentCommands(windows::MainForm& form, startup::ProgramContext& context)
+        : QObject(form.window), commands(form, context, {runner, printerDialog, clock}) {}
+    ~ProgramDocumentCommands() override {
+        if (&attachedDocuments() == &commands)
+            setAttachedDocuments(nullptr);
+    }
+
+    office::QProcessRunner runner;
+    printing::PrinterDialog printerDialog;
+    SystemDocumentClock clock;
+    DocumentCommands commands;
+};
+
+void onClick(QToolButton* button, std::function<void()> handler) {
+    if (button)
+        QObject::connect(button, &QToolButton::clicked, button, std::move(handler));
+}
+
+} // namespace
+
+void connectDocumentCommands(DocumentCommands& commands, windows::MainForm& form,
+                             windows::MainWindowHooks& hooks, windows::LawViewerHooks& viewerHooks,
+                             PrintDialogService& printerDialog) {
+    setAttachedDocuments(&commands);
+    hooks.closeDocuments = [&commands] { commands.CloseDocuments(); };
+    viewerHooks.print = [&commands](windows::frmhotbrowser& viewer) {
+        commands.cmdhotconnprint_Click(viewer);
+    };
+
+    onClick(form.cmdpicWordlaw, [&commands] { commands.cmdpicWordlaw_Click(); });
+    onClick(form.cmdpiclaw, [&commands] { commands.cmdpiclaw_Click(); });
+    onClick(form.cmdpiclawhist, [&commands] { commands.cmdpiclawhist_Click(); });
+    onClick(form.cmdpicprintabstr, [&commands] { commands.cmdpicprintabstr_Click(); });
+
+    for (PageViewer* viewer : {form.brwWebBrowser1, form.brwWebBrowser2, form.brwWebBrowser3,
+                               form.brwWebBrowserLawFile}) {
+        if (viewer)
+            viewer->setPrintDialogService(&printerDialog);
+    }
+    // An attached HTML document is styled as the program's own pages are.
+    if (PageViewer* fileViewer = form.brwWebBrowserLawFile) {
+        QObject::connect(fileViewer, &PageViewer::NavigateComplete2, fileViewer,
+                         [fileViewer] { set_style(*fileViewer); });
+    }
+}
+
+DocumentCommands& installDocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+                                          windows::MainWindowHooks& hooks,
+                                          windows::LawViewerHooks& viewerHooks) {
+    auto* owner = new ProgramDocumentCommands(form, context);
+    connectDocumentCommands(owner->commands, form, hooks, viewerHooks, owner->printerDialog);
+    return owner->commands;
+}
+
+} // namespace lexora::pages

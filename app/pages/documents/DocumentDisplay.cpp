@@ -1,0 +1,248 @@
+// Writing the document files and showing them: an act's RTF document in the
+// document box over its page viewer (with the progress bar over the viewer's
+// lower edge while it is written), an act's HTML document in the file viewer,
+// a template's RTF document in rtbWord or the note page of a spreadsheet.
+#include "DocumentCommands.h"
+
+#include "BuilderSupport.h"
+#include "DocumentBox.h"
+#include "DocumentTexts.h"
+#include "MainForm.h"
+#include "OfficeApplication.h"
+#include "PageError.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "Progress.h"
+#include "Statements.h"
+#include "frmhotbrowser.h"
+
+#include <QFile>
+#include <QToolButton>
+
+#include <exception>
+
+namespace lexora::pages {
+
+using namespace documents_text;
+
+namespace {
+
+const QString kRtf = QStringLiteral("rtf");
+const QString kHtml = QStringLiteral("html");
+
+// Picture of the document button for a template's type.
+std::size_t DocumentIconIndex(const QString& type) {
+    if (type == kRtf)
+        return 1;
+    if (type == QLatin1String("xls"))
+        return 2;
+    return 3;
+}
+
+// The value of a row's text field, empty for a null.
+QString textOf(const engine::Recordset& row, const QString& name) {
+    const dvRtns4::Variant value = row.value(name);
+    return value.isMissing() ? QString() : value.toString();
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+                                   DocumentServices services)
+    : m_form(form), m_context(context), m_services(services) {}
+
+DocumentCommands::~DocumentCommands() = default;
+
+QString DocumentCommands::subBodyPath(const QString& type) const {
+    return m_context.state.gTempFolder + QStringLiteral("BlobSubBody.") + type;
+}
+
+QString DocumentCommands::WriteDocumentFile(const QString& sql, const QString& type,
+                                            Dravik::Progress* progress) {
+    try {
+        engine::Recordset row = m_context.connection.openRecordset(sql);
+        if (row.eof())
+            return {};
+        // A document still open in the office program keeps using the file.
+        closeDocApplication();
+        if (m_context.state.gTempFolder.isEmpty() || !isDocumentType(type))
+            return {};
+        const QString path = subBodyPath(type);
+        QFile::remove(path);
+        const bool written = writeFieldToFile(row.field(QStringLiteral("BlobBody")), path, [&] {
+            if (progress)
+                StepProgress(*progress);
+        });
+        row.close();
+        return written ? path : QString();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+QString DocumentCommands::WriteAbstractDocument(windows::MainForm&,
+                                                startup::ProgramContext& context,
+                                                const QString& sql) {
+    try {
+        engine::Recordset row = context.connection.openRecordset(sql);
+        if (row.eof() || context.state.gTempFolder.isEmpty())
+            return {};
+        const QString path = context.state.gTempFolder + QStringLiteral("BlobBody.rtf");
+        QFile::remove(path);
+        const bool written = writeFieldToFile(row.field(QStringLiteral("BlobBody")), path, {});
+        row.close();
+        return written ? path : QString();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void DocumentCommands::StepProgress(Dravik::Progress& progress) {
+    const float t1 = m_services.clock.secondsSinceMidnight();
+    const float t2 = m_services.clock.secondsSinceMidnight();
+    const qint16 p = progressPercent(gLoadStartTime, t1, t2);
+    progress.UpdateStatus(static_cast<float>(p) / 100.0F, false);
+}
+
+void DocumentCommands::PlaceProgressBar(const QWidget& target, bool visible) {
+    Dravik::Progress* bar = m_form.ProgressBar1;
+    if (!bar)
+        return;
+    // The bar lives on the main window; the target may sit deeper in it.
+    QPoint topLeft = target.pos();
+    if (target.parentWidget() && bar->parentWidget() &&
+        target.parentWidget() != bar->parentWidget())
+        topLeft = target.parentWidget()->mapTo(bar->parentWidget(), topLeft);
+    bar->setGeometry(topLeft.x(), topLeft.y() + target.height() - bar->height(), target.width(),
+                     bar->height());
+    bar->setVisible(visible);
+    if (visible)
+        bar->raise();
+}
+
+void DocumentCommands::ShowLawFile(windows::MainForm& form, startup::ProgramContext& context,
+                                   std::int32_t LawId, bool HotBrowser) {
+    const QString tab = detail::selectedTabCaption(form);
+    PageViewer* v = nullptr;
+    if (tab == kTabTopics)
+        v = form.brwWebBrowser2;
+    else if (tab == kTabLegislation || tab == kTabHistory)
+        v = form.brwWebBrowser3;
+    PageViewer* mainViewer = v;
+    windows::frmhotbrowser* viewerWindow = nullptr;
+    if (HotBrowser) {
+        viewerWindow = &windows::lawViewer(form, context);
+        v = viewerWindow->brwhotbrowser;
+    }
+    if (!v)
+        return; // no tab that shows acts: nowhere to show the document
+
+    const QString sql = store::actDocument(LawId);
+    QString type;
+    try {
+        engine::Recordset row = context.connection.openRecordset(sql);
+        if (row.eof())
+            return;
+        type = textOf(row, QStringLiteral("BlobType"));
+    } catch (const std::exception&) {
+        return;
+    }
+
+    if (type == kRtf) {
+        if (PageViewer* under = HotBrowser ? mainViewer : v)
+            PlaceProgressBar(*under, true);
+        gLoadStartTime = m_services.clock.secondsSinceMidnight();
+        const QString path = WriteDocumentFile(sql, kRtf, form.ProgressBar1);
+        if (path.isEmpty())
+            return;
+        richtext::DocumentBox* b = nullptr;
+        if (HotBrowser)
+            b = viewerWindow->rtbhotBrowser;
+        else if (tab == kTabTopics)
+            b = form.rtbWordLawTopic;
+        else if (tab == kTabLegislation || tab == kTabHistory)
+            b = form.rtbWordLaw;
+        if (!b)
+            return;
+        b->setEnabled(true);
+        const bool loaded = b->LoadFile(path);
+        b->setGeometry(v->geometry());
+        if (loaded) {
+            b->show();
+            v->hide();
+        } else {
+            b->hide();
+        }
+    } else if (type == kHtml) {
+        const QString path = WriteDocumentFile(sql, kHtml, nullptr);
+        if (path.isEmpty())
+            return;
+        PageViewer* f = HotBrowser ? viewerWindow->brwFilehotbrowser : form.brwWebBrowserLawFile;
+        if (!f)
+            return;
+        f->setGeometry(v->geometry());
+        f->show();
+        try {
+            f->Navigate(QStringLiteral("file:") + path);
+            v->hide();
+        } catch (const std::exception&) {
+            f->hide();
+        }
+    }
+}
+
+void DocumentCommands::ShowScheduleDocument(windows::MainForm& form,
+                                            startup::ProgramContext& context, std::int32_t id,
+                                            QString& page) {
+    page.clear();
+    const QString sql = store::templateDocument(id);
+    try {
+        engine::Recordset row = context.connection.openRecordset(sql);
+        if (row.eof())
+            return;
+        const QString type = textOf(row, QStringLiteral("BlobType"));
+        gDocumentType = type.isEmpty() ? kRtf : type;
+    } catch (const std::exception&) {
+        return;
+    }
+
+    const QString path = WriteDocumentFile(sql, gDocumentType, nullptr);
+    if (path.isEmpty()) {
+        // No file: the document button and the print button have nothing to open.
+        gDocumentType.clear();
+        return;
+    }
+
+    detail::BusyPointer busy;
+    bool failed = false;
+    if (gDocumentType == kRtf) {
+        if (form.rtbWord && form.brwWebBrowser2) {
+            form.rtbWord->setEnabled(true);
+            failed = !form.rtbWord->LoadFile(path);
+            form.rtbWord->setGeometry(form.brwWebBrowser2->geometry());
+            if (!failed) {
+                form.rtbWord->show();
+                form.brwWebBrowser2->hide();
+            }
+        }
+    } else if (office::officeKindFor(gDocumentType) == office::OfficeKind::Spreadsheet) {
+        if (form.rtbWord)
+            form.rtbWord->hide();
+        if (form.brwWebBrowser2)
+            form.brwWebBrowser2->show();
+        page = kSpreadsheetNote1 + kSpreadsheetNote2 + context.state.applicationFolder +
+               kSpreadsheetNote3 + kSpreadsheetNote4;
+    }
+    if (context.state.gDocumentViewerPath.isEmpty() && form.cmdpicWordlaw) {
+        form.cmdpicWordlaw->setIcon(form.imListDocuments[DocumentIconIndex(gDocumentType)]);
+        form.cmdpicWordlaw->setToolTip(gDocumentType == kRtf ? kTipWord : kTipExcel);
+    }
+    if (failed) {
+        if (form.rtbWord)
+            form.rtbWord->hide();
+        if (form.brwWebBrowser2)
+            form.brwWebBrowser2->show();
+    }
+}
+
+} // namespace lexora::pages

@@ -1,0 +1,136 @@
+#include "DocumentsFixture.h"
+
+#include "Connection.h"
+#include "DocumentBox.h"
+#include "DocumentCommandsInstall.h"
+#include "PageViewer.h"
+#include "Progress.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace testsupport {
+
+using namespace lexora;
+
+QByteArray rtfWith(const QString& text) {
+    return QByteArrayLiteral("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs24 ") +
+           text.toLatin1() + QByteArrayLiteral("\\par }");
+}
+
+QString pdfText(const QString& path) {
+    QProcess process;
+    // The PATH holds only the fake office suite meanwhile.
+    const QString program = QStandardPaths::findExecutable(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/local/bin")});
+    process.start(program, {path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+DocumentsFixture::DocumentsFixture()
+    : window(std::make_unique<QWidget>()), printer(temp.filePath(QStringLiteral("printed.pdf"))) {
+    form.window = window.get();
+    form.SSTab1 = new QTabWidget(window.get());
+    for (const char* caption :
+         {"Οργανόγραμμα", "Θέματα", "Νομοθετήματα", "Οργανόγραμμα", "Ιστορικό"})
+        form.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
+
+    form.brwWebBrowser1 = new pages::PageViewer(window.get());
+    form.brwWebBrowser2 = new pages::PageViewer(window.get());
+    form.brwWebBrowser3 = new pages::PageViewer(window.get());
+    form.brwWebBrowserLawFile = new pages::PageViewer(window.get());
+    form.brwWebBrowserLawFile->hide();
+    form.rtbWord = new richtext::DocumentBox(window.get());
+    form.rtbWordLawTopic = new richtext::DocumentBox(window.get());
+    form.rtbWordLaw = new richtext::DocumentBox(window.get());
+    for (richtext::DocumentBox* box : {form.rtbWord, form.rtbWordLawTopic, form.rtbWordLaw})
+        box->hide();
+    form.lblDocument = new QLabel(window.get());
+    form.ProgressBar1 = new Dravik::Progress(window.get());
+    form.ProgressBar1->resize(200, 20);
+    form.ProgressBar1->hide();
+    for (QToolButton** button :
+         {&form.cmdpicWordlaw, &form.cmdpiclaw, &form.cmdpiclawhist, &form.cmdpicprintabstr})
+        *button = new QToolButton(window.get());
+    for (int i = 0; i < 4; ++i) {
+        QPixmap picture(4, 4);
+        picture.fill(QColor::fromHsv(i * 60, 255, 255));
+        form.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
+    }
+    form.brwWebBrowser2->setGeometry(300, 40, 500, 400);
+    form.brwWebBrowser3->setGeometry(310, 50, 480, 380);
+    for (pages::PageViewer* viewer :
+         {form.brwWebBrowser1, form.brwWebBrowser2, form.brwWebBrowser3})
+        viewer->Navigate(QStringLiteral("about:blank"));
+
+    context.state.applicationFolder = QStringLiteral("/opt/lexora");
+    context.state.gTempFolder = temp.path() + QStringLiteral("/");
+    context.connection.open(engine::connectionTextFor(db.path(), QStringLiteral("$tr4vo")),
+                            QStringLiteral("Admin"), QString());
+
+    commands = std::make_unique<pages::DocumentCommands>(
+        form, context, pages::DocumentServices{runner, printer, clock});
+    pages::connectDocumentCommands(*commands, form, hooks, viewerHooks, printer);
+    selectTab(kTabTopics);
+}
+
+DocumentsFixture::~DocumentsFixture() {
+    windows::unloadLawViewer();
+    pages::setAttachedDocuments(nullptr);
+    commands.reset();
+}
+
+void DocumentsFixture::selectTab(int index) {
+    form.SSTab1->setCurrentIndex(index);
+    context.state.wIsSchedule = index == kTabChartN || index == kTabChartP;
+}
+
+namespace {
+
+QString typeLiteral(const QString& type) {
+    return type.isNull() ? QStringLiteral("NULL") : QStringLiteral("'%1'").arg(type);
+}
+
+} // namespace
+
+void DocumentsFixture::addActDocument(int id, const QString& type, const QByteArray& body) {
+    db.exec(QStringLiteral("INSERT INTO law (law_id, law_code, title, type_id, all_law_flag, "
+                           "BlobType) VALUES (%1, 'c%1', 'Act %1', 1, 1, %2);")
+                .arg(id)
+                .arg(typeLiteral(type)));
+    if (!body.isNull())
+        db.setBlob(QStringLiteral("law"), QStringLiteral("BlobBody"),
+                   QStringLiteral("law_id = %1").arg(id), body);
+}
+
+void DocumentsFixture::addTemplateDocument(int id, const QString& type, const QByteArray& body) {
+    db.exec(QStringLiteral("INSERT INTO Schedulelaw (law_id, law_code, title, type_id, "
+                           "all_law_flag, BlobType) VALUES (%1, 't%1', 'Template %1', 1, 0, %2);")
+                .arg(id)
+                .arg(typeLiteral(type)));
+    if (!body.isNull())
+        db.setBlob(QStringLiteral("Schedulelaw"), QStringLiteral("BlobBody"),
+                   QStringLiteral("law_id = %1").arg(id), body);
+}
+
+void DocumentsFixture::addAbstractDocument(int id, const QByteArray& body) {
+    db.exec(QStringLiteral("INSERT INTO ScheduleAbstract (Abstract_id, Schedule_id, aa_abstr_flag) "
+                           "VALUES (%1, 1, 1);")
+                .arg(id));
+    db.setBlob(QStringLiteral("ScheduleAbstract"), QStringLiteral("BlobBody"),
+               QStringLiteral("Abstract_id = %1").arg(id), body);
+}
+
+} // namespace testsupport

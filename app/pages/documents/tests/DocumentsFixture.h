@@ -1,0 +1,78 @@
+// The main window's controls that the document commands touch, a fixture
+// database, a private temporary folder, a clock the test sets, a printer
+// dialog that prints to a PDF file, recorded message boxes and a fake office
+// suite on the PATH; and the commands over them, installed as the page
+// builders' attached documents.
+#pragma once
+
+#include "DocumentCommands.h"
+#include "FakeOffice.h"
+#include "FilePrinterDialog.h"
+#include "FixtureDatabase.h"
+#include "MainForm.h"
+#include "MainWindowHooks.h"
+#include "ProcessRunner.h"
+#include "ProgramContext.h"
+#include "RecordingMessages.h"
+#include "frmhotbrowser.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+namespace testsupport {
+
+inline constexpr int kTabChartN = 0;
+inline constexpr int kTabTopics = 1;
+inline constexpr int kTabLegislation = 2;
+inline constexpr int kTabChartP = 3;
+inline constexpr int kTabHistory = 4;
+
+// Seconds since midnight as the test sets them; counts its readings.
+class SteppingClock final : public lexora::pages::DocumentClock {
+public:
+    float secondsSinceMidnight() const override {
+        ++readings;
+        return now;
+    }
+    float now = 100.0F;
+    mutable int readings = 0;
+};
+
+// A minimal RTF document holding text.
+QByteArray rtfWith(const QString& text);
+// The text of a PDF file (pdftotext), empty when it cannot be read.
+QString pdfText(const QString& path);
+QByteArray readBytes(const QString& path);
+
+class DocumentsFixture {
+public:
+    DocumentsFixture();
+    ~DocumentsFixture();
+
+    void selectTab(int index);
+    // Stores an act (law) or a template (Schedulelaw) with a document; a null
+    // type or body when the QString / QByteArray is null.
+    void addActDocument(int id, const QString& type, const QByteArray& body);
+    void addTemplateDocument(int id, const QString& type, const QByteArray& body);
+    void addAbstractDocument(int id, const QByteArray& body);
+    QString tempFile(const QString& name) const { return context.state.gTempFolder + name; }
+
+    FixtureDatabase db;
+    QTemporaryDir temp;
+    FakeOffice office;
+    RecordingMessages messages;
+    std::unique_ptr<QWidget> window;
+    lexora::windows::MainForm form;
+    lexora::windows::MainWindowHooks hooks;
+    lexora::windows::LawViewerHooks viewerHooks;
+    lexora::startup::ProgramContext context;
+    SteppingClock clock;
+    lexora::office::QProcessRunner runner;
+    lexora::printing::FilePrinterDialog printer;
+    std::unique_ptr<lexora::pages::DocumentCommands> commands;
+};
+
+} // namespace testsupport

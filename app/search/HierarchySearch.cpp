@@ -1,0 +1,31 @@
+// A walk stops at the first parent already collected: everything above it
+// was collected with it. This also ends the walk of a parent chain that
+// loops back on itself, which would otherwise never reach the top.
+#include "HierarchySearch.h"
+
+#include "SearchSupport.h"
+
+namespace lexora::search {
+
+HierarchyMatches collectHierarchyMatches(engine::Connection& connection,
+                                         const QString& searchStatement, const ParentWalk& walk) {
+    HierarchyMatches found;
+    engine::Recordset rs = openSearch(connection, searchStatement);
+    while (!rs.eof()) {
+        found.matches.append(idField(rs, walk.idField));
+        trees::SearchIdList::Id parent = idField(rs, walk.parentField);
+        while (parent != 0) {
+            found.ancestorsCollected = true;
+            if (!found.ancestors.appendUnique(parent))
+                break;
+            engine::Recordset parentRow = openSearch(connection, walk.parentOf(parent));
+            parent = idField(parentRow, walk.parentField); // no row: NoCurrentRecord
+            parentRow.close();
+        }
+        rs.moveNext();
+    }
+    rs.close();
+    return found;
+}
+
+} // namespace lexora::search

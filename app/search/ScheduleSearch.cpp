@@ -1,0 +1,44 @@
+// Organisation-chart search: one implementation, the fill chosen by variant.
+#include "ScheduleSearch.h"
+
+#include "HierarchySearch.h"
+#include "ScheduleTreeFill.h"
+#include "SearchSupport.h"
+#include "Statements.h"
+#include "clsDBcond.h"
+
+namespace lexora::search {
+
+namespace {
+
+using ScheduleFill = void (*)(trees::TreeControl&, engine::Connection&, const trees::SearchIdList&,
+                              bool, const trees::SearchIdList&, bool);
+
+bool scheduleSearch(trees::TreeControl& tree, engine::Connection& connection, QString& l_text,
+                    ScheduleFill fill) {
+    const BusyPointer busy;
+    const QString cond = dvDBrtns4::clsDBcond::BuildCond(QStringLiteral("Schedule.descr"), l_text,
+                                                         dvDBrtns4::opContains);
+    l_text = cond;
+    return runReportingErrors([&] {
+        const ParentWalk walk{&store::scheduleAncestor, QStringLiteral("Schedule_id"),
+                              QStringLiteral("Schedule_id_parent")};
+        const HierarchyMatches found =
+            collectHierarchyMatches(connection, store::scheduleSearch(cond), walk);
+        fill(tree, connection, found.matches, found.ancestorsCollected, found.ancestors, false);
+    });
+}
+
+} // namespace
+
+bool TreeView_with_Schedule_search_P(trees::TreeControl& tvwTreeschedule0,
+                                     engine::Connection& connection, QString& l_text) {
+    return scheduleSearch(tvwTreeschedule0, connection, l_text, &trees::FillScheduleTreeP);
+}
+
+bool TreeView_with_Schedule_search_N(trees::TreeControl& tvwTreeschedule1,
+                                     engine::Connection& connection, QString& l_text) {
+    return scheduleSearch(tvwTreeschedule1, connection, l_text, &trees::FillScheduleTreeN);
+}
+
+} // namespace lexora::search

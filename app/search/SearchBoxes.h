@@ -1,0 +1,38 @@
+// The default button of the search boxes: while a box has the focus, its
+// search button is the window's default button, so that Enter in the box
+// presses it; when the box loses the focus the button stops being the
+// default. txtsearch(i) and txtsearchlaw(i) go with cmdsearch(i);
+// txtsearchSchedule(0) and (1) both go with cmdsearch(0), the button that
+// runs the organisation-chart search (cmdsearch(1) has no action there).
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+class QToolButton;
+
+namespace lexora::windows {
+struct MainForm;
+}
+
+namespace lexora::search {
+
+class SearchDefaultButton final : public QObject {
+    Q_OBJECT
+public:
+    // Watches the six search boxes of the form; owned by the form's window.
+    explicit SearchDefaultButton(windows::MainForm& form);
+
+    // The current default button, or nullptr.
+    QToolButton* defaultButton() const { return m_default; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void bind(QLineEdit* box, QToolButton* button);
+
+    QToolButton* m_default = nullptr;
+};
+
+} // namespace lexora::search

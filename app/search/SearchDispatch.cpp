@@ -1,0 +1,107 @@
+// The dispatch runs every tab whose flag is set, in the window's order; the
+// tab change sets at most one.
+#include "SearchDispatch.h"
+
+#include "LawSearch.h"
+#include "LawTreeFill.h"
+#include "MainForm.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "ScheduleSearch.h"
+#include "ScheduleTreeFill.h"
+#include "SearchSupport.h"
+#include "TopicKeywordSearch.h"
+#include "TopicTitleSearch.h"
+#include "TopicTreeFill.h"
+
+#include <QLineEdit>
+
+namespace lexora::search {
+
+namespace {
+
+QString searchText(const QLineEdit* box) {
+    return box ? box->text().trimmed() : QString();
+}
+
+void blank(pages::PageViewer* viewer) {
+    if (viewer)
+        viewer->Navigate2(QStringLiteral("about:blank"));
+}
+
+void empty(trees::TreeControl& tree) {
+    if (tree.topLevelItemCount() > 0)
+        tree.clearNodes();
+}
+
+void fullFill(void (*fill)(trees::TreeControl&, engine::Connection&, const trees::SearchIdList&,
+                           bool, const trees::SearchIdList&, bool),
+              trees::TreeControl& tree, engine::Connection& connection) {
+    runReportingErrors([&] { fill(tree, connection, {}, false, {}, true); });
+}
+
+void chartSearch(windows::MainForm& f, engine::Connection& connection, std::size_t index) {
+    QString text = searchText(f.txtsearchSchedule[index]);
+    trees::TreeControl& tree = *f.tvwTreeschedule[index];
+    empty(tree);
+    blank(f.brwWebBrowser3);
+    if (index == 1) {
+        if (!text.isEmpty())
+            TreeView_with_Schedule_search_N(tree, connection, text);
+        else
+            fullFill(&trees::FillScheduleTreeN, tree, connection);
+    } else {
+        if (!text.isEmpty())
+            TreeView_with_Schedule_search_P(tree, connection, text);
+        else
+            fullFill(&trees::FillScheduleTreeP, tree, connection);
+    }
+}
+
+void lawSearch(windows::MainForm& f, engine::Connection& connection, std::size_t index) {
+    QString text = searchText(f.txtsearchlaw[index]);
+    empty(*f.tvwTreelaw);
+    blank(f.brwWebBrowser3);
+    if (!text.isEmpty())
+        TreeView_with_law_search(*f.tvwTreelaw, connection, text, index == 1);
+    else
+        fullFill(&trees::FillLawTree, *f.tvwTreelaw, connection);
+}
+
+} // namespace
+
+void cmdsearch_Click(windows::MainForm& f, startup::ProgramContext& context, int Index) {
+    const BusyPointer busy;
+    const ProgramState& state = context.state;
+    engine::Connection& connection = context.connection;
+
+    if (Index == 0) {
+        if (state.gOnTabOrganogramma_N)
+            chartSearch(f, connection, 1);
+        if (state.gOnTabOrganogramma_P)
+            chartSearch(f, connection, 0);
+        if (state.gOnTabThemata) {
+            const QString text = searchText(f.txtsearch[0]);
+            blank(f.brwWebBrowser1);
+            blank(f.brwWebBrowser2);
+            TreeView_with_search_titles(*f.tvwTree, text);
+        }
+        if (state.gOnTabNomoi)
+            lawSearch(f, connection, 0);
+    } else if (Index == 1) {
+        if (state.gOnTabThemata) {
+            const QString text = searchText(f.txtsearch[1]);
+            empty(*f.tvwTree);
+            blank(f.brwWebBrowser1);
+            blank(f.brwWebBrowser2);
+            if (!text.isEmpty())
+                TreeView_with_search(*f.tvwTree, connection, text, true);
+            else
+                fullFill(&trees::FillTopicTree, *f.tvwTree, connection);
+        }
+        if (state.gOnTabNomoi)
+            lawSearch(f, connection, 1);
+    }
+}
+
+} // namespace lexora::search

@@ -1,0 +1,63 @@
+// The search steps report their own errors, so that a pattern the engine
+// rejects or a damaged row costs the user one search, not the program.
+#include "SearchSupport.h"
+
+#include "EngineError.h"
+#include "MessagePresenter.h"
+#include "TreeError.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace lexora::search {
+
+namespace {
+
+void showSearchError(const QString& description) {
+    dvRtns4::MessageRequest request;
+    request.icon = dvRtns4::MsgIcon::Critical;
+    request.title = kSearchErrorTitle;
+    request.text =
+        QStringLiteral("Η αναζήτηση διακόπηκε από σφάλμα της βάσης δεδομένων:\n") + description;
+    dvRtns4::messagePresenter().show(request);
+}
+
+} // namespace
+
+BusyPointer::BusyPointer() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+BusyPointer::~BusyPointer() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+bool runReportingErrors(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const engine::EngineError& error) {
+        showSearchError(error.description());
+    } catch (const trees::TreeError& error) {
+        showSearchError(error.description());
+    }
+    return false;
+}
+
+std::int32_t idField(const engine::Recordset& rs, const QString& field) {
+    const dvRtns4::Variant value = rs.value(field);
+    if (value.isMissing())
+        return 0;
+    bool ok = false;
+    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
+    if (!ok || number < INT32_MIN || number > INT32_MAX)
+        return 0;
+    return static_cast<std::int32_t>(number);
+}
+
+engine::Recordset openSearch(engine::Connection& connection, const QString& statement) {
+    return connection.openRecordset(statement, engine::CursorType::Keyset,
+                                    engine::LockType::ReadOnly, engine::CommandType::Text);
+}
+
+} // namespace lexora::search

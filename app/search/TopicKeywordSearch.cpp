@@ -1,0 +1,30 @@
+// Topic keyword search: statement, ancestor walk, search fill.
+#include "TopicKeywordSearch.h"
+
+#include "FoldGreekText.h"
+#include "HierarchySearch.h"
+#include "SearchSupport.h"
+#include "Statements.h"
+#include "TopicTreeFill.h"
+#include "clsDBcond.h"
+
+namespace lexora::search {
+
+bool TreeView_with_search(trees::TreeControl& tvwTree, engine::Connection& connection,
+                          const QString& l_text, bool pKeyWords) {
+    Q_UNUSED(pKeyWords);
+    const BusyPointer busy;
+    return runReportingErrors([&] {
+        const QString folded = FoldGreekText(l_text);
+        const QString cond = dvDBrtns4::clsDBcond::BuildCond(QStringLiteral("KEYS.descr"), folded,
+                                                             dvDBrtns4::opContains);
+        const ParentWalk walk{&store::topicAncestor, QStringLiteral("topic_id"),
+                              QStringLiteral("topic_id_parent")};
+        const HierarchyMatches found =
+            collectHierarchyMatches(connection, store::topicKeywordSearch(cond), walk);
+        trees::FillTopicTree(tvwTree, connection, found.matches, found.ancestorsCollected,
+                             found.ancestors, false);
+    });
+}
+
+} // namespace lexora::search

@@ -1,0 +1,22 @@
+// The keyword search of the topics tab: the topics with an abstract whose
+// keyword contains the text (folded: capitals without accents; "," between
+// parts asks for any of them, "+" for all), shown by refilling the topic
+// tree with those topics marked and every topic above them opened.
+#pragma once
+
+#include "Connection.h"
+#include "TreeControl.h"
+
+#include <QString>
+
+namespace lexora::search {
+
+// Refills tvwTree, which the caller has emptied. pKeyWords is always true
+// (the topics tab searches keywords only; false searches the same way).
+// A database error is shown to the user and leaves the tree as far as the
+// fill got (empty when the search statement itself failed); the result is
+// then false.
+bool TreeView_with_search(trees::TreeControl& tvwTree, engine::Connection& connection,
+                          const QString& l_text, bool pKeyWords = true);
+
+} // namespace lexora::search

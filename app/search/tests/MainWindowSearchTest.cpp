@@ -1,0 +1,110 @@
+// The searches and the history in the real main window, used as a user
+// does: type into a box, press Enter or the button, look at the tree; save
+// an act, close the window, find it in the list at the next start.
+#include "HistoryFile.h"
+#include "ProgramHooks.h"
+#include "RecordingMessages.h"
+#include "SearchFixture.h"
+#include "TreeNode.h"
+#include "frmInitial.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using lexora::windows::frmInitial;
+using searchtest::expandedKeys;
+using searchtest::markedKeys;
+
+namespace {
+
+class MainWindowSearchTest : public ::testing::Test {
+protected:
+    MainWindowSearchTest() {
+        data.db.exec(QStringLiteral("INSERT INTO system_law_parameters VALUES (1);"));
+        QFile history(lexora::history::historyFilePath(data.db.folder()));
+        if (history.open(QIODevice::WriteOnly))
+            history.write("201\r\n101\r\n");
+    }
+    std::unique_ptr<frmInitial> openWindow() {
+        auto window = std::make_unique<frmInitial>(data.context);
+        lexora::windows::installProgramHooks(*window, nullptr);
+        window->hooks().endProgram = [] {};
+        window->Form_Load();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+    static void typeAndEnter(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        QCoreApplication::processEvents();
+        box->setText(text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    searchtest::SearchDatabase data;
+    testsupport::RecordingMessages messages;
+};
+
+TEST_F(MainWindowSearchTest, SearchesFromTheBoxesOfEachTab) {
+    auto window = openWindow();
+    auto& f = window->form();
+
+    f.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
+    typeAndEnter(f.txtsearch[1], QStringLiteral("άδεια"));
+    EXPECT_EQ(markedKeys(*f.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(expandedKeys(*f.tvwTree), (QStringList{"l1", "l11"}));
+    typeAndEnter(f.txtsearch[0], QStringLiteral("ισοτητα"));
+    EXPECT_EQ(markedKeys(*f.tvwTree), (QStringList{"l111", "l3"}));
+
+    f.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+    typeAndEnter(f.txtsearchlaw[1], QStringLiteral("αξιολόγηση"));
+    EXPECT_EQ(markedKeys(*f.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
+    f.txtsearchlaw[0]->setText(QStringLiteral("1566"));
+    f.cmdsearch[0]->click();
+    EXPECT_EQ(markedKeys(*f.tvwTreelaw), (QStringList{"c101"}));
+    typeAndEnter(f.txtsearchlaw[0], QStringLiteral("  "));
+    EXPECT_TRUE(markedKeys(*f.tvwTreelaw).isEmpty());
+    EXPECT_EQ(f.tvwTreelaw->nodeCount(), 6);
+
+    f.SSTab1->setCurrentIndex(lexora::windows::kTabChartP);
+    typeAndEnter(f.txtsearchSchedule[0], QStringLiteral("Τμήμα"));
+    EXPECT_EQ(markedKeys(*f.tvwTreeschedule[0]), (QStringList{"l100", "l101"}));
+    EXPECT_EQ(expandedKeys(*f.tvwTreeschedule[0]), (QStringList{"l1", "l10"}));
+
+    EXPECT_TRUE(messages.shown.empty());
+    window->close();
+}
+
+TEST_F(MainWindowSearchTest, HistoryLoadsSavesAndSurvivesTheNextStart) {
+    {
+        auto window = openWindow();
+        auto& f = window->form();
+        ASSERT_EQ(f.lsthistory->count(), 2);
+        EXPECT_EQ(f.lsthistory->item(0)->text(),
+                  QStringLiteral("Διάταγμα 79/2017 για την οργάνωση"));
+
+        f.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+        data.context.state.gLegislationLawId = 102;
+        data.context.state.gMainWindowActive = 1;
+        f.cmdpicsavewholelaw->click();
+        f.cmdpicsavewholelaw->click(); // the second time: already there
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(f.lsthistory->count(), 3);
+
+        f.SSTab1->setCurrentIndex(lexora::windows::kTabHistory);
+        f.lsthistory->setCurrentRow(0);
+        f.Cmddelete->click();
+        window->close(); // unloading writes the file
+    }
+    QFile file(lexora::history::historyFilePath(data.db.folder()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("101\r\n102\r\n"));
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+// The fixture of the search tests: a small database with a topic hierarchy
+// five levels deep, keywords, acts of displayed and hidden types and an
+// organisation chart; a main-window form built from real controls; and
+// helpers that read the marking and opening of a tree.
+#pragma once
+
+#include "Connection.h"
+#include "FixtureDatabase.h"
+#include "MainForm.h"
+#include "ProgramContext.h"
+#include "TreeControl.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+namespace searchtest {
+
+extern const char* const kSearchData;
+
+// An empty tree control with the tree images.
+std::unique_ptr<lexora::trees::TreeControl> makeTree();
+
+// The keys of the marked nodes and of the expanded nodes, sorted.
+QStringList markedKeys(const lexora::trees::TreeControl& tree);
+QStringList expandedKeys(const lexora::trees::TreeControl& tree);
+
+class SearchDatabase {
+public:
+    explicit SearchDatabase(const QString& extraSql = {});
+    testsupport::FixtureDatabase db;
+    lexora::startup::ProgramContext context;
+    engine::Connection& connection() { return context.connection; }
+};
+
+// The controls the searches use, as the main window has them.
+struct SearchWindow {
+    SearchWindow();
+    std::unique_ptr<QWidget> window;
+    lexora::windows::MainForm form;
+};
+
+} // namespace searchtest

@@ -1,0 +1,17 @@
+// The version comes from the build (LEXORA_VERSION_MAJOR and _MINOR).
+#include "ProgramVersion.h"
+
+#include "DialogTexts.h"
+
+namespace lexora::dialogs {
+
+ProgramVersion programVersion() {
+    return {LEXORA_VERSION_MAJOR, LEXORA_VERSION_MINOR};
+}
+
+QString versionLine(ProgramVersion version) {
+    return texts::kVersionPrefix + QString::number(version.major) + QLatin1Char('.') +
+           QStringLiteral("%1").arg(version.minor, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace lexora::dialogs

@@ -1,0 +1,70 @@
+// The legal-text window. The box covers the whole window, the close button
+// under it included; Escape presses that button.
+#include "frmIDravik.h"
+
+#include "DialogResources.h"
+#include "DialogTexts.h"
+#include "DocumentBox.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QPushButton>
+
+namespace lexora::dialogs {
+
+QByteArray legalText(int pChoice) {
+    QString resource;
+    if (pChoice == 1)
+        resource = QStringLiteral(":/lexora/dialogs/legal/privacy.rtf");
+    else if (pChoice == 2)
+        resource = QStringLiteral(":/lexora/dialogs/legal/terms.rtf");
+    else
+        return {};
+    ensureDialogResources();
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+frmIDravik::frmIDravik(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmIDravik"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    cmdExit = new QPushButton(texts::kClose, this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    txt = new richtext::DocumentBox(this);
+    txt->setObjectName(QStringLiteral("txt"));
+    txt->raise();
+
+    resize(640, 560);
+}
+
+void frmIDravik::Init(int pChoice) {
+    const QByteArray rtf = legalText(pChoice);
+    if (rtf.isEmpty())
+        return;
+    m_mode = pChoice - 1;
+    setWindowTitle(pChoice == 1 ? texts::kLinkPrivacy : texts::kLinkTerms);
+    txt->LoadRtf(rtf);
+}
+
+void frmIDravik::Form_Resize() {
+    if (txt->width() > 0 && txt->height() > 0)
+        txt->setGeometry(0, 0, width(), height());
+}
+
+void frmIDravik::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmIDravik::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace lexora::dialogs

@@ -1,0 +1,100 @@
+// The settings window.
+#include "frmSetSysParam.h"
+
+#include "ApplicationSettings.h"
+#include "DesktopServices.h"
+#include "DialogTexts.h"
+#include "MainForm.h"
+#include "MessagePresenter.h"
+#include "ProgramContext.h"
+#include "Statements.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <exception>
+
+namespace lexora::dialogs {
+
+frmSetSysParam::frmSetSysParam(windows::MainForm& form, startup::ProgramContext& context,
+                               startup::ApplicationSettings* settings, FileChooser& cdToFile,
+                               std::function<void()> closeInformationWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_form(form), m_context(context), m_settings(settings),
+      m_cdToFile(cdToFile), m_closeInformationWindow(std::move(closeInformationWindow)) {
+    setObjectName(QStringLiteral("frmSetSysParam"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(texts::kSettingsCaption);
+
+    tbFileName = new QLineEdit(this);
+    tbFileName->setObjectName(QStringLiteral("tbFileName"));
+    cmdFileName = new QPushButton(texts::kCmdFileName, this);
+    cmdFileName->setObjectName(QStringLiteral("cmdFileName"));
+    chksysdisp1 = new QCheckBox(texts::kChkSysDisp, this);
+    chksysdisp1->setObjectName(QStringLiteral("chksysdisp1"));
+    cmdSetSysParamOK = new QPushButton(texts::kClose, this);
+    cmdSetSysParamOK->setObjectName(QStringLiteral("cmdSetSysParamOK"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(cmdFileName, 0, 0);
+    layout->addWidget(tbFileName, 0, 1);
+    layout->addWidget(chksysdisp1, 1, 0, 1, 2);
+    layout->addWidget(cmdSetSysParamOK, 2, 1, Qt::AlignRight);
+    layout->setColumnStretch(1, 1);
+    tbFileName->setMinimumWidth(320);
+
+    connect(cmdFileName, &QPushButton::clicked, this, [this] { cmdFileName_Click(); });
+    connect(cmdSetSysParamOK, &QPushButton::clicked, this, [this] { cmdSetSysParamOK_Click(); });
+}
+
+void frmSetSysParam::Form_Load() {
+    tbFileName->setText(m_context.state.gDocumentViewerPath);
+}
+
+void frmSetSysParam::cmdFileName_Click() {
+    const std::optional<QString> chosen =
+        m_cdToFile.chooseFile(this, texts::kDefaultProgram, QString(), texts::kDefaultProgram);
+    tbFileName->setText(chosen.value_or(texts::kDefaultProgram));
+}
+
+void frmSetSysParam::cmdSetSysParamOK_Click() {
+    ProgramState& state = m_context.state;
+    state.gDocumentViewerPath = tbFileName->text().trimmed();
+
+    if (m_settings != nullptr && !m_settings->WriteUserSetting(QStringLiteral("\\LEXORA"),
+                                                               QStringLiteral("Application2Open"),
+                                                               state.gDocumentViewerPath))
+        reportNotSaved(texts::kProgramNotSaved);
+
+    if (!state.gDocumentViewerPath.isEmpty() && m_form.cmdpicWordlaw != nullptr) {
+        m_form.cmdpicWordlaw->setToolTip(texts::kDocumentButtonTip + state.gDocumentViewerPath);
+        m_form.cmdpicWordlaw->setIcon(m_form.imListDocuments[3]);
+    }
+
+    const bool ticked = chksysdisp1->isChecked();
+    try {
+        m_context.connection.execute(store::updateSysInfoFromSettings(ticked ? 1 : 0));
+    } catch (const std::exception& error) {
+        // A write-protected database must not end the program.
+        reportNotSaved(texts::kInfoChoiceNotSaved + QString::fromUtf8(error.what()));
+    }
+
+    if (ticked && m_closeInformationWindow)
+        m_closeInformationWindow();
+    close();
+}
+
+void frmSetSysParam::reportNotSaved(const QString& text) {
+    dvRtns4::messagePresenter().show(
+        {dvRtns4::MsgIcon::Exclamation, texts::kSaveFailedTitle, text});
+}
+
+void frmSetSysParam::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace lexora::dialogs

@@ -1,0 +1,140 @@
+// frmInitial, the main window: the tab control with the navigation trees and
+// the history list on the left, the page viewers and their command buttons on
+// the right, the toolbar above. It owns its controls (MainForm names them for
+// the rest of the program), runs the load step, the tab change, the tree
+// handlers, the layout and the two splitters, and the two ways of closing.
+// What it calls outside itself goes through its hooks.
+#pragma once
+
+#include "Edition.h"
+#include "MainForm.h"
+#include "MainWindowHooks.h"
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+
+#include <QList>
+
+#include <exception>
+#include <functional>
+
+namespace lexora::startup {
+struct ProgramContext;
+class ApplicationSettings;
+} // namespace lexora::startup
+
+namespace lexora::windows {
+
+class SplitterBar;
+
+// Tabs of SSTab1 by index.
+enum TabIndex { kTabChartN = 0, kTabTopics = 1, kTabLaws = 2, kTabChartP = 3, kTabHistory = 4 };
+
+class frmInitial final : public QWidget {
+    Q_OBJECT
+public:
+    // `settings` gives the document program ("Application2Open"); none: no
+    // such setting.
+    explicit frmInitial(startup::ProgramContext& context,
+                        const startup::ApplicationSettings* settings = nullptr);
+    ~frmInitial() override;
+
+    MainForm& form() { return m_form; }
+    MainWindowHooks& hooks() { return m_hooks; }
+    startup::ProgramContext& context() { return m_context; }
+
+    // The load step: fills the trees, shows the window and runs the tab
+    // change for the current tab. Errors of the steps from the history to the
+    // showing of the window are skipped; any other error is thrown.
+    void Form_Load();
+    bool isLoading() const { return m_loading; }
+
+    // Tab change, with the tab that was current before.
+    void SSTab1_Click(int previousTab);
+    QString currentTabCaption() const;
+    // Toolbar button by index: help, about, settings, exit.
+    void cmdtoolbar_Click(int index);
+    // Closes the other windows and this one; the program then ends.
+    void ExitProgram();
+
+    // Tree handlers.
+    void tvwTree_Click();
+    void tvwTree_KeyDown(int keyCode);
+    void tvwTree_KeyPress(int keyAscii);
+    void tvwTree_MouseUp(const QPoint& point);
+    void tvwTreelaw_Click();
+    void tvwTreelaw_DblClick();
+    void tvwTreelaw_KeyDown(int keyCode);
+    void tvwTreelaw_MouseUp(const QPoint& point);
+    void tvwTreeschedule_Click(int index);
+    void tvwTreeschedule_KeyDown(int index, int keyCode);
+    void tvwTreeschedule_MouseUp(int index, const QPoint& point);
+
+    // Splitter moves by an offset in pixels; false when the move is refused.
+    bool picDrag_MouseMove(int x);
+    bool picDrag2_MouseMove(int y);
+
+    // Applies the arrangement of the current tab (also run by the resize).
+    void ApplyTabLayout();
+
+    // Reports an error the program cannot go on from, in Greek, and ends
+    // the program through the endProgram hook.
+    void reportFatalError(const QString& description);
+
+    const Edition& edition() const { return m_edition; }
+    static QIcon logoPicture(EditionLogo logo);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildToolbar();
+    void buildTabs();
+    void buildRightPane();
+    void connectEvents();
+    void applyColours();
+
+    void runLoadSteps();
+    void ignoringErrors(const std::function<void()>& step);
+    void applyEdition();
+    void showInformationWindowWhenAsked();
+    void unload();
+
+    // Runs an event handler; an error it lets through ends the program.
+    void guarded(const std::function<void()>& handler);
+
+    void resizeStep();
+    void placeToolbar();
+    void placeRightPane();
+    void restoreTabState();
+    void applyFocusOrder(const QList<QWidget*>& block);
+    void placeSearchButtons(QFrame* frame, QWidget* upperBox, QWidget* lowerBox);
+
+    void blankTopicPages();
+    void blankLawPage();
+    void blankChartPages();
+    void emptySelectionWhenMissed(trees::TreeControl& tree, const QPoint& point);
+
+    startup::ProgramContext& m_context;
+    const startup::ApplicationSettings* m_settings;
+    MainForm m_form;
+    MainWindowHooks m_hooks;
+    Edition m_edition;
+
+    QLabel* m_lblAbstract = nullptr;
+    QIcon m_logoDesigned;
+    SplitterBar* m_picDrag = nullptr;
+    SplitterBar* m_picDrag2 = nullptr;
+
+    bool m_loading = false;
+    bool m_unloaded = false;
+    bool m_ending = false;
+    int m_currentTab = kTabTopics;
+    int m_splitTop = -1; // top of picDrag2, in pixels; -1 until first placed
+};
+
+} // namespace lexora::windows

@@ -1,0 +1,290 @@
+// frmInitial's arrangement: the resize step, the layout of the current tab
+// with its focus order, and the two splitters. The controls of the right pane
+// are placed by hand, all in the window's own coordinates, because the
+// document boxes, the file viewer and the progress bar are laid over a
+// viewer by taking its position and size.
+#include "frmInitial.h"
+
+#include "DocumentBox.h"
+#include "PageViewer.h"
+#include "ProgramContext.h"
+#include "SplitterBar.h"
+#include "TreeControl.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace lexora::windows {
+
+namespace {
+
+constexpr int kPanelHeight = 34;
+constexpr int kSplitterThickness = 6;
+const QString kBlank = QStringLiteral("about:blank");
+
+bool shown(const QWidget* w) {
+    return !w->isHidden();
+}
+
+} // namespace
+
+void frmInitial::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    resizeStep();
+}
+
+void frmInitial::resizeStep() {
+    // 1. Nothing while loading, nor in a window too low to arrange.
+    if (m_loading || height() * kTwipsPerPixel < 5000)
+        return;
+    MainForm& f = m_form;
+
+    // 3, 4. The toolbar across the top, its buttons from the right.
+    placeToolbar();
+
+    // 5. The tab control keeps its top and left and reaches the bottom.
+    const QRect tab = f.SSTab1->geometry();
+    const int tabTop = f.sspToolbar->height() + px(60);
+    const int tabHeight = height() - tabTop;
+    if (tabHeight > 0)
+        f.SSTab1->setGeometry(tab.left() > 0 ? tab.left() : px(60), tabTop,
+                              tab.width() > 0 ? tab.width() : px(6700), tabHeight);
+
+    // 6, 7. The splitter and the right pane.
+    placeRightPane();
+
+    // 8, 9.
+    ApplyTabLayout();
+    restoreTabState();
+}
+
+void frmInitial::placeToolbar() {
+    MainForm& f = m_form;
+    f.sspToolbar->setGeometry(0, 0, width(), f.sspToolbar->height());
+    int right = width() - px(200);
+    for (int i = 3; i >= 0; --i) {
+        QToolButton* b = f.cmdtoolbar[static_cast<std::size_t>(i)];
+        b->move(right - b->width(), (f.sspToolbar->height() - b->height()) / 2);
+        right = b->x() - px(200);
+    }
+    f.imLogo->move(px(100), f.imLogo->y());
+}
+
+void frmInitial::placeRightPane() {
+    MainForm& f = m_form;
+    const QRect tab = f.SSTab1->geometry();
+    m_picDrag->setGeometry(tab.right() + 1, tab.top(), kSplitterThickness, tab.height());
+
+    const int left = m_picDrag->geometry().right() + 1 + px(25);
+    const int width = std::max(1, this->width() - px(60) - left);
+    const int top = tab.top();
+    const int bottom = height() - px(100); // the viewers end 100 twips above the bottom
+
+    f.sspAbstract->setGeometry(left, top, width, kPanelHeight);
+    const int upperTop = top + kPanelHeight;
+
+    // The horizontal splitter keeps its place while the window allows it.
+    const int lowest = height() - px(2000);
+    const int highest = upperTop + px(500);
+    if (m_splitTop < 0)
+        m_splitTop = upperTop + (bottom - upperTop) * 55 / 100;
+    m_splitTop = std::max(highest, std::min(m_splitTop, lowest));
+
+    f.brwWebBrowser1->setGeometry(left, upperTop, width, std::max(1, m_splitTop - upperTop));
+    m_picDrag2->setGeometry(left, m_splitTop, width, kSplitterThickness);
+    f.sspLaw->setGeometry(left, m_splitTop + kSplitterThickness, width, kPanelHeight);
+    const int lowerTop = f.sspLaw->geometry().bottom() + 1;
+    const QRect lower(left, lowerTop, width, std::max(1, bottom - lowerTop));
+    const QRect whole(left, upperTop, width, std::max(1, bottom - upperTop));
+
+    f.brwWebBrowser2->setGeometry(lower);
+    f.rtbWordLawTopic->setGeometry(lower);
+    f.rtbWord->setGeometry(lower);
+    f.brwWebBrowser3->setGeometry(whole);
+    f.rtbWordLaw->setGeometry(whole);
+    // The file viewer covers the act viewer of the tab it serves.
+    const QString caption = currentTabCaption();
+    f.brwWebBrowserLawFile->setGeometry(
+        caption == kCaptionLaws || caption == kCaptionHistory ? whole : lower);
+}
+
+void frmInitial::restoreTabState() {
+    ProgramState& state = m_context.state;
+    const QString caption = currentTabCaption();
+    state.gOnTabThemata = false;
+    state.gOnTabNomoi = false;
+    state.gOnTabOrganogramma_P = false;
+    state.gOnTabOrganogramma_N = false;
+    if (isChartCaption(caption)) {
+        if (state.isPrimaryOrSecondary()) {
+            state.gOnTabOrganogramma_P = true;
+            state.gCurrentLawId = state.gScheduleLawIdP;
+        } else {
+            state.gOnTabOrganogramma_N = true;
+            state.gCurrentLawId = state.gScheduleLawIdN;
+        }
+    } else if (caption == kCaptionTopics) {
+        state.gOnTabThemata = true;
+        state.gCurrentLawId = state.gTopicsLawId;
+    } else if (caption == kCaptionLaws) {
+        state.gOnTabNomoi = true;
+        state.gCurrentLawId = state.gLegislationLawId;
+    }
+    if (caption == kCaptionHistory || caption == kCaptionLaws)
+        m_form.brwWebBrowser3->Navigate2(kBlank);
+}
+
+void frmInitial::ApplyTabLayout() {
+    MainForm& f = m_form;
+    const QString caption = currentTabCaption();
+    const bool topics = caption == kCaptionTopics;
+    const bool laws = caption == kCaptionLaws;
+    const bool history = caption == kCaptionHistory;
+    const bool chart = isChartCaption(caption);
+
+    // 1.
+    f.cmbLexoraAbstracts->clear();
+
+    // 2. Search frames.
+    f.frSearch->setVisible(topics);
+    f.frsearchlaw->setVisible(laws);
+    f.frSearchSchedule[0]->hide();
+    f.frSearchSchedule[1]->hide();
+    // The frame on the edition's own chart tab (tab 3 holds frame 0, tab 0
+    // frame 1), so that every edition sees its chart search box.
+    const int chartIndex = m_edition.usesChartTabP ? 0 : 1;
+    QFrame* chartFrame = f.frSearchSchedule[static_cast<std::size_t>(chartIndex)];
+    if (chart)
+        chartFrame->show();
+
+    // 3.
+    f.lblDocument->setVisible(chart);
+
+    // 4. Search buttons, inside the frame of the tab beside its boxes.
+    f.cmdsearch[0]->setVisible(!history);
+    f.cmdsearch[1]->setVisible(topics || laws);
+    if (topics)
+        placeSearchButtons(f.frSearch, f.txtsearch[0], f.txtsearch[1]);
+    else if (laws)
+        placeSearchButtons(f.frsearchlaw, f.txtsearchlaw[0], f.txtsearchlaw[1]);
+    else if (chart)
+        placeSearchButtons(chartFrame, f.txtsearchSchedule[static_cast<std::size_t>(chartIndex)],
+                           nullptr);
+
+    // 5. Command buttons.
+    f.cmdpicprintabstr->setVisible(!history && !laws);
+    f.cmdpiclawhist->setVisible(history || laws);
+    f.cmdpicsavewholelaw->setVisible(laws);
+    f.Cmddelete->setVisible(history);
+    f.cmdpichistory->setVisible(topics);
+    f.cmdpiclaw->setVisible(topics);
+    f.cmdpicWordlaw->setVisible(chart);
+    m_lblAbstract->setText(history || laws ? QStringLiteral(" Νομοθέτημα")
+                                           : QStringLiteral(" Περίληψη"));
+
+    // 6. Viewers.
+    f.brwWebBrowser1->setVisible(!history && !laws);
+    f.brwWebBrowser2->setVisible(!history && !laws);
+    if (topics && !shown(f.brwWebBrowserLawFile) && !f.rtbWordLawTopic->isEnabled()) {
+        f.brwWebBrowserLawFile->hide();
+        f.brwWebBrowser2->show();
+    }
+    f.brwWebBrowser3->setVisible(history || laws);
+    m_picDrag2->setVisible(shown(f.brwWebBrowser2));
+    f.sspLaw->setVisible(shown(f.brwWebBrowser2));
+    placeRightPane();
+
+    // 7. Focus order.
+    QList<QWidget*> block;
+    if (topics)
+        block = {f.txtsearch[0], f.cmdsearch[0],     f.txtsearch[1], f.cmdsearch[1],
+                 f.tvwTree,      f.cmdpicprintabstr, f.cmdpiclaw,    f.cmdpichistory};
+    else if (laws)
+        block = {f.txtsearchlaw[0],    f.cmdsearch[0], f.txtsearchlaw[1], f.cmdsearch[1],
+                 f.cmbLexoraAbstracts, f.tvwTreelaw,   f.cmdpiclawhist,   f.cmdpicsavewholelaw};
+    else if (history)
+        block = {f.lsthistory, f.cmdpiclawhist, f.Cmddelete};
+    else if (chart)
+        block = {f.txtsearchSchedule[static_cast<std::size_t>(chartIndex)], f.cmdsearch[0],
+                 f.tvwTreeschedule[static_cast<std::size_t>(chartIndex)], f.cmdpicprintabstr,
+                 f.cmdpicWordlaw};
+    applyFocusOrder(block);
+}
+
+void frmInitial::placeSearchButtons(QFrame* frame, QWidget* upperBox, QWidget* lowerBox) {
+    auto* grid = static_cast<QGridLayout*>(frame->layout());
+    const auto place = [&](QToolButton* button, QWidget* box) {
+        if (box == nullptr)
+            return;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(grid->indexOf(box), &row, &column, &rowSpan, &columnSpan);
+        if (button->parentWidget() != frame) {
+            if (QWidget* old = button->parentWidget(); old != nullptr && old->layout() != nullptr)
+                old->layout()->removeWidget(button);
+            button->setParent(frame);
+        }
+        grid->addWidget(button, row, 1);
+        button->setVisible(true);
+    };
+    place(m_form.cmdsearch[0], upperBox);
+    place(m_form.cmdsearch[1], lowerBox);
+    if (lowerBox == nullptr)
+        m_form.cmdsearch[1]->hide();
+}
+
+void frmInitial::applyFocusOrder(const QList<QWidget*>& block) {
+    if (block.isEmpty())
+        return;
+    // The block goes where the first of its controls stands in the chain.
+    QWidget* first = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (block.contains(w)) {
+            first = w;
+            break;
+        }
+    }
+    if (first == nullptr)
+        return;
+    QWidget* before = first->previousInFocusChain();
+    if (before != this && !block.contains(before))
+        QWidget::setTabOrder(before, block.front());
+    for (qsizetype i = 0; i + 1 < block.size(); ++i)
+        QWidget::setTabOrder(block[i], block[i + 1]);
+}
+
+bool frmInitial::picDrag_MouseMove(int x) {
+    const int newLeft = m_picDrag->x() + x;
+    const int inner = width();
+    if (newLeft * 5 < inner || newLeft * 3 > inner * 2)
+        return false;
+    QRect tab = m_form.SSTab1->geometry();
+    if (tab.width() + x > 0) {
+        tab.setWidth(tab.width() + x);
+        m_form.SSTab1->setGeometry(tab);
+    }
+    placeRightPane();
+    return true;
+}
+
+bool frmInitial::picDrag2_MouseMove(int y) {
+    const int newTop = m_picDrag2->y() + y;
+    const QRect upper = m_form.brwWebBrowser1->geometry();
+    if (newTop < upper.top() + upper.height() / 5 + px(500))
+        return false;
+    if (newTop > height() - px(2000))
+        return false;
+    m_splitTop = newTop;
+    placeRightPane();
+    return true;
+}
+
+} // namespace lexora::windows

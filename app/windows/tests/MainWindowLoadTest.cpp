@@ -1,0 +1,432 @@
+// The load step, the editions, the tab change, the unload and the exit of
+// the main window.
+#include "MainWindowFixture.h"
+
+#include "DocumentBox.h"
+#include "PageViewer.h"
+#include "Progress.h"
+#include "Twips.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace windowstest;
+using namespace lexora::windows;
+using lexora::kTitleKestrani;
+using lexora::kTitleMorvaldi;
+using lexora::kTitleQuillet;
+
+namespace {
+
+class MainWindowLoadTest : public MainWindowFixture {};
+
+TEST_F(MainWindowLoadTest, LoadsInOrderAndShowsTheTopicsTab) {
+    build(kTitleKestrani, kSmallContent, false);
+    window->Form_Load();
+
+    EXPECT_EQ(calls, (QStringList{"loadHistory", "fillTopicTree", "fillLawTree",
+                                  "fillScheduleTreeP", "closeDocuments"}));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isLoading());
+    EXPECT_EQ(window->windowTitle(), kTitleKestrani);
+    EXPECT_EQ(window->currentTabCaption(), kCaptionTopics);
+    // The tab change of the load ran for the topics tab.
+    EXPECT_TRUE(state().gOnTabThemata);
+    EXPECT_FALSE(state().wIsSchedule);
+    EXPECT_TRUE(form().frSearch->isVisibleTo(window.get()));
+    EXPECT_EQ(form().SSTab1->width(), px(6700));
+}
+
+TEST_F(MainWindowLoadTest, EmptiesTheSixSearchBoxesAfterTheTabChange) {
+    build(kTitleKestrani, kSmallContent, false);
+    const QList<QLineEdit*> boxes{form().txtsearch[0],         form().txtsearch[1],
+                                  form().txtsearchlaw[0],      form().txtsearchlaw[1],
+                                  form().txtsearchSchedule[0], form().txtsearchSchedule[1]};
+    window->hooks().loadHistory = [&] {
+        for (QLineEdit* box : boxes)
+            box->setText(QStringLiteral("μεταθέσεις"));
+    };
+    window->Form_Load();
+    for (QLineEdit* box : boxes)
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+}
+
+TEST_F(MainWindowLoadTest, OpensTheInformationWindowOnlyWhenTheSettingIsZero) {
+    const struct {
+        const char* rows;
+        bool opens;
+    } cases[] = {
+        {"INSERT INTO system_law_parameters (sys_info_display) VALUES (0);", true},
+        {"INSERT INTO system_law_parameters (sys_info_display) VALUES (1);", false},
+        {"INSERT INTO system_law_parameters (sys_info_display) VALUES (NULL);", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        build(kTitleKestrani, QString::fromUtf8(c.rows), false);
+        window->Form_Load();
+        EXPECT_EQ(calls.contains("showInformationWindow"), c.opens) << c.rows;
+        window.reset();
+        calls.clear();
+    }
+}
+
+TEST_F(MainWindowLoadTest, SkipsAFailingStepBetweenTheHistoryAndTheShowing) {
+    build(kTitleKestrani, kSmallContent, false);
+    window->hooks().loadHistory = [] { throw std::runtime_error("history.txt"); };
+    window->hooks().fillTopicTree = [] { throw std::runtime_error("topic"); };
+    window->Form_Load();
+    EXPECT_TRUE(calls.contains("fillLawTree"));
+    EXPECT_TRUE(calls.contains("fillScheduleTreeP"));
+    EXPECT_TRUE(calls.contains("closeDocuments"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowLoadTest, ClosesTheSecondOpenAndTheWaitWindow) {
+    build(kTitleKestrani, kSmallContent, false);
+    context->secondDatabase = engine::ReadOnlyDatabase::open(database->path());
+    context->waitWindow = std::make_unique<lexora::startup::frmWait>();
+    window->Form_Load();
+    EXPECT_FALSE(context->secondDatabase.isOpen());
+    EXPECT_EQ(context->waitWindow, nullptr);
+}
+
+TEST_F(MainWindowLoadTest, KeepsTemporaryFilesInAPrivateFolder) {
+    build();
+    const QString folder = state().gTempFolder;
+    ASSERT_TRUE(folder.endsWith(QLatin1Char('/')));
+    const QFileInfo info(folder);
+    EXPECT_TRUE(info.isDir());
+    EXPECT_FALSE(info.isSymLink());
+    EXPECT_EQ(info.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+              QFile::Permissions());
+}
+
+TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
+    const QString designedLaw0 = QStringLiteral("Αναζήτηση Νομοθετημάτων");
+    const struct {
+        QString title;
+        bool tabP;
+        QString tab3Caption;
+        const char* fill;
+        QString lblsearchschedule0;
+        QString lblsearchlaw0;
+        QString lblsearch1;
+        EditionLogo logo;
+    } cases[] = {
+        {kTitleKestrani, true, "Οργανόγραμμα", "fillScheduleTreeP", "Αναζήτηση στο Οργανόγραμμα",
+         designedLaw0, "Αναζήτηση στο Περιεχόμενο των Θεμάτων", EditionLogo::Primary},
+        {kTitleMorvaldi, true, "Οδηγός Εγγράφων", "fillScheduleTreeP",
+         "Αναζήτηση στον Οδηγό Εγγράφων ", designedLaw0, "Αναζήτηση στο Περιεχόμενο των Θεμάτων",
+         EditionLogo::Designed},
+        {kTitleQuillet, false, "Οργανόγραμμα", "fillScheduleTreeN",
+         "Αναζήτηση στον Οδηγό Εγγράφων ", "Αναζήτηση με τον αριθμό του νομοθετήματος",
+         "Αναζήτηση με λέξεις κλειδιά του θέματος", EditionLogo::Other},
+        {"Valdoran", false, "Οργανόγραμμα", "fillScheduleTreeN", "Αναζήτηση στον Οδηγό Εγγράφων ",
+         "Αναζήτηση με τον αριθμό του νομοθετήματος", "Αναζήτηση με λέξεις κλειδιά του θέματος",
+         EditionLogo::Designed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        build(c.title, kSmallContent, false);
+        window->Form_Load();
+        QTabWidget* tabs = form().SSTab1;
+        EXPECT_EQ(tabs->isTabVisible(kTabChartP), c.tabP);
+        EXPECT_EQ(tabs->isTabEnabled(kTabChartP), c.tabP);
+        EXPECT_EQ(tabs->isTabVisible(kTabChartN), !c.tabP);
+        EXPECT_EQ(tabs->isTabEnabled(kTabChartN), !c.tabP);
+        EXPECT_EQ(tabs->tabText(kTabChartP), c.tab3Caption);
+        EXPECT_TRUE(calls.contains(QString::fromLatin1(c.fill)));
+        EXPECT_EQ(form().tvwTreeschedule[c.tabP ? 1 : 0]->nodeCount(), 0);
+        EXPECT_EQ(form().lblsearchschedule[0]->text(), c.lblsearchschedule0);
+        EXPECT_EQ(form().lblsearchlaw[0]->text(), c.lblsearchlaw0);
+        EXPECT_EQ(form().lblsearch[1]->text(), c.lblsearch1);
+        EXPECT_EQ(form().imLogo->pixmap().toImage(),
+                  frmInitial::logoPicture(c.logo).pixmap(QSize(180, 36)).toImage());
+        for (int tab : {kTabTopics, kTabLaws, kTabHistory})
+            EXPECT_TRUE(tabs->isTabVisible(tab));
+
+        // The chart tab of the edition focuses its own search box.
+        const int chartTab = c.tabP ? kTabChartP : kTabChartN;
+        chooseTab(chartTab);
+        EXPECT_EQ(window->focusWidget(), form().txtsearchSchedule[c.tabP ? 0 : 1]);
+        EXPECT_TRUE(c.tabP ? state().gOnTabOrganogramma_P : state().gOnTabOrganogramma_N);
+        EXPECT_TRUE(form().frSearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        EXPECT_TRUE(form().txtsearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        window.reset();
+        calls.clear();
+    }
+}
+
+TEST_F(MainWindowLoadTest, KestraniSetsTheChartSearchTexts) {
+    build();
+    EXPECT_EQ(form().txtsearchSchedule[0]->toolTip(),
+              QStringLiteral("Αναζήτηση στους τίτλους των θεμάτων που εμφανίζονται στο δέντρο "
+                             "του Οργανογράμματος."));
+    EXPECT_EQ(form().lblsearchschedule[1]->text(), QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
+    EXPECT_EQ(form().lblsearchlaw[1]->text(),
+              QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετημάτων"));
+}
+
+// Tab change: flags, captions, the act the commands work on, what shows.
+TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
+    build();
+    state().gTopicsLawId = 11;
+    state().gLegislationLawId = 22;
+    state().gScheduleLawIdP = 33;
+    const struct {
+        int tab;
+        bool themata, nomoi, chartP, schedule;
+        int currentLawId;
+        QString lbllaw;
+        QList<QWidget*> shown;
+        QList<QWidget*> hidden;
+    } cases[] = {
+        {kTabLaws,
+         false,
+         true,
+         false,
+         false,
+         22,
+         " Νομοθέτημα",
+         {form().frsearchlaw, form().brwWebBrowser3, form().cmdpiclawhist,
+          form().cmdpicsavewholelaw, form().cmdsearch[0], form().cmdsearch[1]},
+         {form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2, form().sspLaw,
+          form().cmdpicprintabstr, form().Cmddelete, form().cmdpichistory, form().cmdpiclaw,
+          form().cmdpicWordlaw, form().lblDocument}},
+        {kTabChartP,
+         false,
+         false,
+         true,
+         true,
+         33,
+         " Υπόδειγμα",
+         {form().frSearchSchedule[0], form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2,
+          form().sspLaw, form().lblDocument, form().cmdpicprintabstr, form().cmdpicWordlaw,
+          form().cmdsearch[0]},
+         {form().brwWebBrowser3, form().cmdsearch[1], form().cmdpiclawhist, form().cmdpichistory,
+          form().cmdpiclaw, form().Cmddelete, form().frSearchSchedule[1]}},
+        {kTabHistory,
+         false,
+         false,
+         false,
+         false,
+         33,
+         " Νομοθέτημα",
+         {form().brwWebBrowser3, form().cmdpiclawhist, form().Cmddelete},
+         {form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2, form().sspLaw,
+          form().cmdsearch[0], form().cmdsearch[1], form().cmdpicprintabstr,
+          form().cmdpicsavewholelaw}},
+        {kTabTopics,
+         true,
+         false,
+         false,
+         false,
+         11,
+         " Νομοθέτημα",
+         {form().frSearch, form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2,
+          form().sspLaw, form().cmdpicprintabstr, form().cmdpichistory, form().cmdpiclaw,
+          form().cmdsearch[0], form().cmdsearch[1]},
+         {form().brwWebBrowser3, form().cmdpiclawhist, form().cmdpicsavewholelaw, form().Cmddelete,
+          form().cmdpicWordlaw, form().lblDocument}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tab);
+        chooseTab(c.tab);
+        EXPECT_EQ(state().gOnTabThemata, c.themata);
+        EXPECT_EQ(state().gOnTabNomoi, c.nomoi);
+        EXPECT_EQ(state().gOnTabOrganogramma_P, c.chartP);
+        EXPECT_FALSE(state().gOnTabOrganogramma_N);
+        EXPECT_EQ(state().wIsSchedule, c.schedule);
+        EXPECT_EQ(state().gCurrentLawId, c.currentLawId);
+        EXPECT_EQ(form().lbllaw->text(), c.lbllaw);
+        for (QWidget* w : c.shown)
+            EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
+        for (QWidget* w : c.hidden)
+            EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowLoadTest, ATabChangeHidesTheDocumentsAndBlanksTheHistoryViewer) {
+    build();
+    chooseTab(kTabLaws);
+    form().rtbWordLaw->setEnabled(true);
+    form().rtbWordLaw->show();
+    form().brwWebBrowserLawFile->show();
+    form().cmdpicprintabstr->hide();
+    writePage(form().brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    chooseTab(kTabHistory);
+    EXPECT_FALSE(form().rtbWordLaw->isVisible());
+    EXPECT_FALSE(form().rtbWordLaw->isEnabled());
+    EXPECT_FALSE(form().brwWebBrowserLawFile->isVisible());
+    EXPECT_TRUE(bodyOf(form().brwWebBrowser3).isEmpty());
+    EXPECT_EQ(window->focusWidget(), form().lsthistory);
+    chooseTab(kTabTopics);
+    EXPECT_TRUE(form().cmdpicprintabstr->isVisible());
+}
+
+TEST_F(MainWindowLoadTest, ATabChangePutsTheSearchButtonsBesideTheBoxesOfTheTab) {
+    build();
+    for (int tab : {kTabTopics, kTabLaws, kTabChartP}) {
+        chooseTab(tab);
+        QToolButton* upper = form().cmdsearch[0];
+        QWidget* frame = upper->parentWidget();
+        EXPECT_TRUE(frame->isVisible());
+        frame->layout()->activate();
+        // The button's right edge is 100 twips inside the frame's.
+        EXPECT_NEAR(frame->width() - upper->geometry().right() - 1, px(100), 2);
+        const QLineEdit* box = tab == kTabTopics ? form().txtsearch[0]
+                               : tab == kTabLaws ? form().txtsearchlaw[0]
+                                                 : form().txtsearchSchedule[0];
+        EXPECT_EQ(box->parentWidget(), frame);
+        EXPECT_NEAR(upper->geometry().center().y(), box->geometry().center().y(), 3);
+    }
+}
+
+TEST_F(MainWindowLoadTest, ATabGivesItsControlsConsecutivePlacesInTheFocusOrder) {
+    build();
+    const auto order = [&] {
+        QList<QWidget*> chain;
+        for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window.get()))
+                chain << w;
+        return chain;
+    };
+    const struct {
+        int tab;
+        QList<QWidget*> block;
+    } cases[] = {
+        {kTabLaws,
+         {form().txtsearchlaw[0], form().cmdsearch[0], form().txtsearchlaw[1], form().cmdsearch[1],
+          form().cmbLexoraAbstracts, form().tvwTreelaw, form().cmdpiclawhist,
+          form().cmdpicsavewholelaw}},
+        {kTabHistory, {form().lsthistory, form().cmdpiclawhist, form().Cmddelete}},
+        {kTabChartP,
+         {form().txtsearchSchedule[0], form().cmdsearch[0], form().tvwTreeschedule[0],
+          form().cmdpicprintabstr, form().cmdpicWordlaw}},
+        {kTabTopics,
+         {form().txtsearch[0], form().cmdsearch[0], form().txtsearch[1], form().cmdsearch[1],
+          form().tvwTree, form().cmdpicprintabstr, form().cmdpiclaw, form().cmdpichistory}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tab);
+        chooseTab(c.tab);
+        const QList<QWidget*> chain = order();
+        const qsizetype start = chain.indexOf(c.block.front());
+        ASSERT_GE(start, 0);
+        EXPECT_EQ(chain.mid(start, c.block.size()), c.block);
+        // The toolbar keeps its places ahead of the tab's block.
+        EXPECT_LT(chain.indexOf(form().cmdtoolbar[3]), start);
+    }
+}
+
+TEST_F(MainWindowLoadTest, TheToolbarRunsItsHooksAndExitEndsTheProgram) {
+    build();
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(form().cmdtoolbar[static_cast<std::size_t>(i)], Qt::LeftButton);
+    EXPECT_EQ(calls, (QStringList{"showHelp", "showAbout", "openSettings"}));
+    calls.clear();
+    QTest::mouseClick(form().cmdtoolbar[3], Qt::LeftButton);
+    EXPECT_EQ(calls, (QStringList{"closeOtherWindows", "saveHistory", "closeOtherWindows",
+                                  "closeDocuments", "endProgram"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowLoadTest, ClosingTheWindowSavesTheHistoryAndDeletesTheDocuments) {
+    build();
+    window->close();
+    EXPECT_EQ(calls,
+              (QStringList{"saveHistory", "closeOtherWindows", "closeDocuments", "endProgram"}));
+}
+
+TEST_F(MainWindowLoadTest, SearchButtonsRunTheSearchHook) {
+    build();
+    chooseTab(kTabLaws);
+    QTest::mouseClick(form().cmdsearch[1], Qt::LeftButton);
+    QTest::mouseClick(form().cmdsearch[0], Qt::LeftButton);
+    EXPECT_EQ(calls, (QStringList{"search 1", "search 0"}));
+}
+
+TEST_F(MainWindowLoadTest, ActivationSetsTheMainWindowFlag) {
+    build();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(state().gMainWindowActive, 1);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(state().gMainWindowActive, 0);
+}
+
+TEST_F(MainWindowLoadTest, EveryControlIsNamedAndFilled) {
+    build();
+    const MainForm& f = form();
+    const QList<QPair<QObject*, const char*>> controls{
+        {f.window, "frmInitial"},
+        {f.SSTab1, "SSTab1"},
+        {f.frSearch, "frSearch"},
+        {f.txtsearch[1], "txtsearch_1"},
+        {f.lblsearch[0], "lblsearch_0"},
+        {f.tvwTree, "tvwTree"},
+        {f.frsearchlaw, "frsearchlaw"},
+        {f.txtsearchlaw[0], "txtsearchlaw_0"},
+        {f.lblsearchlaw[2], "lblsearchlaw_2"},
+        {f.cmbLexoraAbstracts, "cmbLexoraAbstracts"},
+        {f.tvwTreelaw, "tvwTreelaw"},
+        {f.frSearchSchedule[1], "frSearchSchedule_1"},
+        {f.txtsearchSchedule[0], "txtsearchSchedule_0"},
+        {f.lblsearchschedule[1], "lblsearchschedule_1"},
+        {f.tvwTreeschedule[0], "tvwTreeschedule_0"},
+        {f.lsthistory, "lsthistory"},
+        {f.brwWebBrowser1, "brwWebBrowser1"},
+        {f.brwWebBrowser2, "brwWebBrowser2"},
+        {f.brwWebBrowser3, "brwWebBrowser3"},
+        {f.brwWebBrowserLawFile, "brwWebBrowserLawFile"},
+        {f.rtbWord, "rtbWord"},
+        {f.rtbWordLawTopic, "rtbWordLawTopic"},
+        {f.rtbWordLaw, "rtbWordLaw"},
+        {f.sspAbstract, "sspAbstract"},
+        {f.sspLaw, "sspLaw"},
+        {f.lbllaw, "lbllaw"},
+        {f.lblDocument, "lblDocument"},
+        {f.ProgressBar1, "ProgressBar1"},
+        {f.cmdpichistory, "cmdpichistory"},
+        {f.cmdpiclaw, "cmdpiclaw"},
+        {f.cmdpicWordlaw, "cmdpicWordlaw"},
+        {f.cmdpiclawhist, "cmdpiclawhist"},
+        {f.cmdpicsavewholelaw, "cmdpicsavewholelaw"},
+        {f.cmdpicprintabstr, "cmdpicprintabstr"},
+        {f.Cmddelete, "Cmddelete"},
+        {f.cmdsearch[1], "cmdsearch_1"},
+        {f.sspToolbar, "sspToolbar"},
+        {f.cmdtoolbar[3], "cmdtoolbar_3"},
+        {f.imLogo, "imLogo"},
+        {f.picDrag, "picDrag"},
+        {f.picDrag2, "picDrag2"},
+    };
+    for (const auto& [control, name] : controls) {
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->objectName(), QLatin1String(name));
+        EXPECT_EQ(window->findChild<QObject*>(QLatin1String(name)) != nullptr ||
+                      control == f.window,
+                  true)
+            << name;
+    }
+    const QString captions[] = {"Βοήθεια", "Για την εφαρμογή", "Ρυθμίσεις", "Έξοδος"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(f.cmdtoolbar[static_cast<std::size_t>(i)]->text(), captions[i]);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_FALSE(f.imListDocuments[static_cast<std::size_t>(i)].isNull()) << i;
+}
+
+} // namespace

@@ -1,0 +1,57 @@
+// The main window with the program's own hooks: the trees are complete when
+// it appears, and a topic click shows the topic's page.
+#include "MainWindowFixture.h"
+
+#include "PageViewer.h"
+#include "ProgramHooks.h"
+
+#include <QTest>
+
+using namespace windowstest;
+using namespace lexora::windows;
+
+namespace {
+
+const QString kContent =
+    kSmallContent +
+    QStringLiteral("INSERT INTO abstract (abstract_id, topic_id, descr, aa_abstr_flag) VALUES "
+                   " (10, 3, '<p>Οι μεταθέσεις γίνονται κάθε χρόνο.</p>', 1);");
+
+class ProgramHooksTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        build(lexora::kTitleKestrani, kContent, false);
+        installProgramHooks(*window, nullptr);
+        window->hooks().endProgram = [this] { calls << QStringLiteral("endProgram"); };
+        window->Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+};
+
+TEST_F(ProgramHooksTest, TheTreesAreCompleteAndCollapsedWhenTheWindowAppears) {
+    const auto* topics = form().tvwTree;
+    EXPECT_EQ(topics->nodeCount(), 3);
+    EXPECT_EQ(topics->node(QStringLiteral("l1"))->imageKey(), QStringLiteral("closed"));
+    EXPECT_FALSE(topics->node(QStringLiteral("l1"))->isExpanded());
+    EXPECT_EQ(topics->node(QStringLiteral("l2"))->imageKey(), QStringLiteral("open"));
+    EXPECT_EQ(form().tvwTreeschedule[0]->nodeCount(), 2);
+    EXPECT_EQ(form().tvwTreeschedule[1]->nodeCount(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ProgramHooksTest, AClickOnATopicShowsItsPageAndEmptySpaceBlanksIt) {
+    auto* tree = form().tvwTree;
+    tree->expandAll();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      tree->visualItemRect(tree->node(QStringLiteral("l3"))).center());
+    const QString page = bodyOf(form().brwWebBrowser1);
+    EXPECT_TRUE(page.contains(QStringLiteral("Μεταθέσεις"))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("κάθε χρόνο"))) << page.toStdString();
+
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(20, tree->viewport()->height() - 5));
+    EXPECT_TRUE(bodyOf(form().brwWebBrowser1).isEmpty());
+    EXPECT_FALSE(calls.contains(QStringLiteral("endProgram")));
+}
+
+} // namespace
