@@ -211,6 +211,7 @@ private:
     void endParagraph();
 
     ByteEncoding encodingFor(int font) const;
+    QChar symbolFontCharacter(char16_t code) const;
     QTextCharFormat charFormat() const;
     QTextBlockFormat blockFormat() const;
     bool shown() const {
@@ -501,7 +502,7 @@ void Parser::controlWord(const ControlWord& word) {
     if (name == "u") {
         const long long code = parameter < 0 ? parameter + 65536 : parameter;
         if (word.hasParameter && code > 0 && code <= 0xFFFF) {
-            character(QChar(static_cast<char16_t>(code)));
+            character(symbolFontCharacter(static_cast<char16_t>(code)));
         }
         skipCount_ = state_.unicodeSkip;
         return;
@@ -636,6 +637,21 @@ void Parser::controlWord(const ControlWord& word) {
         defaultFont_ = static_cast<int>(parameter);
         state_.character.font = defaultFont_;
     }
+}
+
+// Word processors write the glyphs of symbol fonts as \u with the
+// private-use code U+F000 + byte; in Symbol and Wingdings text that is the
+// symbol the byte names (U+F0B7 is the list bullet), which no other font draws.
+QChar Parser::symbolFontCharacter(char16_t code) const {
+    if (code < 0xF020 || code > 0xF0FF)
+        return QChar(code);
+    const auto byte = static_cast<unsigned char>(code - 0xF000);
+    const ByteEncoding encoding = encodingFor(state_.character.font);
+    if (encoding == ByteEncoding::SymbolFont || encoding == ByteEncoding::WingdingsFont)
+        return decodeByte(byte, encoding);
+    if (code == 0xF0B7)
+        return QChar(0x2022);
+    return QChar(code);
 }
 
 ByteEncoding Parser::encodingFor(int font) const {
