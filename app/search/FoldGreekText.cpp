@@ -3,7 +3,7 @@
 // replacements below could then no longer find.
 #include "FoldGreekText.h"
 
-#include <QList>
+#include "TextHelpers.h"
 
 #include <array>
 #include <utility>
@@ -27,30 +27,10 @@ constexpr std::array<std::pair<char16_t, char16_t>, 11> kPlainCapitals{{
     {u'\u038F', u'\u03A9'}, // Ώ -> Ω
 }};
 
-QString simpleUpperCase(const QString& text) {
-    QString upper;
-    upper.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4()) {
-        const char32_t mapped = QChar::toUpper(codePoint);
-        upper.append(QString::fromUcs4(&mapped, 1));
-    }
-    return upper;
-}
-
-QString trimmedOfSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 QString FoldGreekText(const QString& value) {
-    QString folded = trimmedOfSpaces(simpleUpperCase(value));
+    QString folded = dvRtns4::trimSpaces(dvRtns4::upperCase(value));
     for (const auto& [from, to] : kPlainCapitals)
         folded.replace(QChar(from), QChar(to));
     return folded;
