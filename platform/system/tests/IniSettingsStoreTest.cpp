@@ -173,7 +173,8 @@ TEST_F(IniSettingsStoreTest, FolderInPlaceOfTheFileFailsQuietly) {
 }
 
 TEST_F(IniSettingsStoreTest, GarbageFileReadsNothingAndTakesNewValues) {
-    const QByteArray garbage("\x00\x01\xff[[[=\n\x7f\x80 binary", 21);
+    static const char kGarbage[] = "\x00\x01\xff[[[=\n\x7f\x80 binary";
+    const QByteArray garbage(kGarbage, sizeof kGarbage - 1);
     writeRaw(garbage);
     IniSettingsStore store(path());
     const auto read =
