@@ -3,6 +3,7 @@
 
 #include "LocalResourceBrowser.h"
 #include "PageError.h"
+#include "PagePrinting.h"
 #include "PrintDialogService.h"
 
 #include <QDir>
@@ -227,8 +228,7 @@ void PageViewer::ExecWB(int command, int /*option: the dialog is always shown*/)
         return;
     if (!printer->isValid())
         throw PageError(QStringLiteral("The printer is not available."));
-    m_view->document()->print(printer);
-    if (printer->printerState() == QPrinter::Error)
+    if (!printPage(*m_view->document(), *printer) || printer->printerState() == QPrinter::Error)
         throw PageError(QStringLiteral("The page could not be printed."));
 }
 

@@ -1,10 +1,13 @@
 // The viewer's print command: its status, printing the shown page through
 // the printer the dialog service gives, a cancelled dialog and failures.
 #include "PageError.h"
+#include "PageStyling.h"
 #include "PageViewer.h"
+#include "PdfWords.h"
 #include "PrintDialogService.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -96,4 +99,44 @@ TEST_F(PrintCommandTest, FailuresReachTheCaller) {
     viewer.setPrintDialogService(&unwritable);
     viewer.Document().body().setInnerHTML(QStringLiteral("<p>x</p>"));
     EXPECT_THROW(viewer.ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER), PageError);
+}
+
+TEST_F(PrintCommandTest, PrintsAtScreenSizeInsideMarginsWithWholeLinesAndImages) {
+    // A styled page long enough for several sheets, with an image of its folder.
+    QImage picture(120, 60, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("seal.png"))));
+    QFile page(folder.filePath(QStringLiteral("act.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    QString html = QStringLiteral("<html><body><H1>Νόμος 1566</H1><img src=\"seal.png\">"
+                                  "<h3>Άρθρο πρώτο</h3>");
+    for (int i = 0; i < 120; ++i)
+        html += QStringLiteral("<p>Παράγραφος %1 του άρθρου με κείμενο αρκετά μακρύ ώστε να "
+                               "πιάνει δύο γραμμές στο χαρτί μιας σελίδας A4.</p>")
+                    .arg(i);
+    page.write((html + QStringLiteral("</body></html>")).toUtf8());
+    page.close();
+
+    viewer.setPrintDialogService(&dialog);
+    viewer.Navigate(page.fileName());
+    set_style(viewer);
+    viewer.ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_PROMPTUSER);
+
+    const testsupport::PdfWords words = testsupport::readPdfWords(pdf);
+    ASSERT_FALSE(words.isEmpty());
+    EXPECT_GT(words.pages.size(), 1);
+    // Paragraphs of 13 pixels print near 10 pt, the 22-pixel heading near 16 pt:
+    // every word's box is between 8 and 30 points high.
+    EXPECT_EQ(testsupport::wordsOutsideHeights(words, 8.0, 30.0), QString());
+    const double margin = 15.0 / 25.4 * 72.0 - 0.5;
+    for (const testsupport::PdfWord& word : words.words) {
+        const QSizeF sheet = words.pages.value(word.page);
+        // Inside the margins, and no line cut at the foot of a sheet.
+        EXPECT_GE(word.box.left(), margin) << word.text.toStdString();
+        EXPECT_GE(word.box.top(), margin) << word.text.toStdString();
+        EXPECT_LE(word.box.right(), sheet.width() - margin) << word.text.toStdString();
+        EXPECT_LE(word.box.bottom(), sheet.height() - margin) << word.text.toStdString();
+    }
+    EXPECT_TRUE(words.contains(QStringLiteral("119"))); // the last paragraph
+    EXPECT_TRUE(printed().contains("/Subtype /Image"));
 }

@@ -6,7 +6,9 @@
 
 #include "DocumentBox.h"
 #include "OfficeApplication.h"
+#include "PageStyling.h"
 #include "PageViewer.h"
+#include "PdfWords.h"
 
 #include <QFile>
 #include <QToolButton>
@@ -66,6 +68,69 @@ TEST(PrintActTest, EachButtonPrintsItsVisiblePage) {
         const QString text = testsupport::pdfText(fx.printer.pdfPath());
         EXPECT_TRUE(text.contains(QStringLiteral("Printed page"))) << c.name;
         EXPECT_TRUE(text.contains(QStringLiteral("Article one"))) << c.name;
+    }
+}
+
+TEST(PrintActTest, EveryKindOfPagePrintsAtTheSizeSeenOnScreen) {
+    // Pages as the builders write them: headings, paragraphs, links, lists
+    // and tables, styled with their unit-less pixel sizes.
+    const QString topicPage = QStringLiteral(
+        " <h1>Άδειες εκπαιδευτικών</h1><p>Περίληψη για τις άδειες κυήσεως και λοχείας.</p>"
+        "<a href=#12>Νόμος 1566/1985</a><br>");
+    const QString actPage = QStringLiteral(
+        "<H1>Νόμος 1566/1985</H1><H2>Δομή και λειτουργία</H2><h3>ΦΕΚ 167 Α</h3>"
+        "<h4>Άρθρο 1</h4><p>Σκοπός της εκπαίδευσης.</p><ul><li>Πρώτο σημείο</li></ul>"
+        "<table><tr><th>Βαθμίδα</th></tr><tr><td>Δημοτικό</td></tr></table>");
+    const QString attached = QStringLiteral(
+        "<html><body><h2>Εγκύκλιος</h2><p style='font-size: 10px'>Συνημμένο κείμενο.</p>"
+        "<ul><li>Σημείο συνημμένου</li></ul></body></html>");
+
+    enum Kind { Topic, Act, Attachment, LawViewer };
+    const struct {
+        const char* name;
+        Kind kind;
+        const char* word;
+    } cases[] = {
+        {"topic page", Topic, "Περίληψη"},
+        {"act page", Act, "Σκοπός"},
+        {"HTML attachment", Attachment, "Συνημμένο"},
+        {"law viewer", LawViewer, "Σκοπός"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DocumentsFixture fx;
+        switch (c.kind) {
+        case Topic:
+            fx.selectTab(testsupport::kTabTopics);
+            writePage(fx.form.brwWebBrowser1, topicPage);
+            pages::set_style(*fx.form.brwWebBrowser1);
+            fx.form.cmdpicprintabstr->click();
+            break;
+        case Act:
+            fx.selectTab(testsupport::kTabTopics);
+            fx.context.state.gTopicsLawId = 9;
+            writePage(fx.form.brwWebBrowser2, actPage);
+            pages::set_style(*fx.form.brwWebBrowser2);
+            fx.form.cmdpiclaw->click();
+            break;
+        case Attachment:
+            fx.selectTab(testsupport::kTabLegislation);
+            fx.addActDocument(14, QStringLiteral("html"), attached.toUtf8());
+            pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 14, false);
+            fx.form.cmdpiclawhist->click();
+            break;
+        case LawViewer:
+            fx.context.state.gPageHtml = actPage;
+            fx.viewerHooks.print(windows::showLawViewer(fx.form, fx.context));
+            break;
+        }
+        ASSERT_TRUE(fx.messages.shown.empty());
+        const testsupport::PdfWords words = testsupport::readPdfWords(fx.printer.pdfPath());
+        ASSERT_FALSE(words.isEmpty());
+        EXPECT_TRUE(words.contains(QString::fromUtf8(c.word)));
+        EXPECT_GT(words.words.size(), 4);
+        // Readable: no word is drawn below 8 pt or above 30 pt.
+        EXPECT_EQ(testsupport::wordsOutsideHeights(words, 8.0, 30.0), QString());
     }
 }
 
