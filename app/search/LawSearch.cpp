@@ -26,7 +26,7 @@ bool TreeView_with_law_search(trees::TreeControl& tvwTreelaw, engine::Connection
     }
     l_text = cond;
 
-    return runReportingErrors([&] {
+    return runTreeSearch(tvwTreelaw, connection, cond, &trees::FillLawTree, [&] {
         trees::SearchIdList matches;
         trees::SearchIdList types;
         engine::Recordset rs = openSearch(connection, statement);

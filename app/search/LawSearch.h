@@ -14,8 +14,9 @@ namespace lexora::search {
 
 // Refills tvwTreelaw, which the caller has emptied. pKeyWords: search the
 // keywords, else the titles. On return l_text holds the condition that was
-// built. A database error is shown to the user and leaves the tree as far
-// as the fill got; the result is then false.
+// built. A text of separators and blanks only is an empty search and a
+// failed search is reported; both give the tree's full fill (runTreeSearch).
+// The result is false when the search failed.
 bool TreeView_with_law_search(trees::TreeControl& tvwTreelaw, engine::Connection& connection,
                               QString& l_text, bool pKeyWords);
 

@@ -11,16 +11,13 @@ namespace lexora::search {
 
 namespace {
 
-using ScheduleFill = void (*)(trees::TreeControl&, engine::Connection&, const trees::SearchIdList&,
-                              bool, const trees::SearchIdList&, bool);
-
 bool scheduleSearch(trees::TreeControl& tree, engine::Connection& connection, QString& l_text,
-                    ScheduleFill fill) {
+                    TreeFill fill) {
     const BusyPointer busy;
     const QString cond = dvDBrtns4::clsDBcond::BuildCond(QStringLiteral("Schedule.descr"), l_text,
                                                          dvDBrtns4::opContains);
     l_text = cond;
-    return runReportingErrors([&] {
+    return runTreeSearch(tree, connection, cond, fill, [&] {
         const ParentWalk walk{&store::scheduleAncestor, QStringLiteral("Schedule_id"),
                               QStringLiteral("Schedule_id_parent")};
         const HierarchyMatches found =

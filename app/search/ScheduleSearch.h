@@ -15,9 +15,10 @@
 namespace lexora::search {
 
 // Refill the tree of their variant, which the caller has emptied. On return
-// l_text holds the condition that was built. A database error is shown to
-// the user and leaves the tree as far as the fill got; the result is then
-// false.
+// l_text holds the condition that was built.
+// A text of separators and blanks only is an empty search and a failed
+// search is reported; both give the tree's full fill (runTreeSearch). The
+// result is false when the search failed.
 bool TreeView_with_Schedule_search_P(trees::TreeControl& tvwTreeschedule0,
                                      engine::Connection& connection, QString& l_text);
 bool TreeView_with_Schedule_search_N(trees::TreeControl& tvwTreeschedule1,

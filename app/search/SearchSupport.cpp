@@ -8,18 +8,41 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 
 namespace lexora::search {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcSearch, "lexora.search")
+
+// The engine's descriptions are English and technical: they go to the log,
+// the user reads what happened in Greek.
 void showSearchError(const QString& description) {
+    qCWarning(lcSearch).noquote() << "search stopped:" << description;
     dvRtns4::MessageRequest request;
     request.icon = dvRtns4::MsgIcon::Critical;
     request.title = kSearchErrorTitle;
-    request.text =
-        QStringLiteral("Η αναζήτηση διακόπηκε από σφάλμα της βάσης δεδομένων:\n") + description;
+    request.text = QStringLiteral("Η αναζήτηση διακόπηκε από σφάλμα της βάσης δεδομένων.");
     dvRtns4::messagePresenter().show(request);
+}
+
+bool runLogged(const std::function<void()>& step) {
+    try {
+        step();
+        return true;
+    } catch (const engine::EngineError& error) {
+        qCWarning(lcSearch).noquote() << "tree fill stopped:" << error.description();
+    } catch (const trees::TreeError& error) {
+        qCWarning(lcSearch).noquote() << "tree fill stopped:" << error.description();
+    }
+    return false;
+}
+
+void fillWhole(trees::TreeControl& tree, engine::Connection& connection, TreeFill fill) {
+    if (tree.topLevelItemCount() > 0)
+        tree.clearNodes();
+    fill(tree, connection, {}, false, {}, true);
 }
 
 } // namespace
@@ -41,6 +64,19 @@ bool runReportingErrors(const std::function<void()>& step) {
     } catch (const trees::TreeError& error) {
         showSearchError(error.description());
     }
+    return false;
+}
+
+bool runTreeSearch(trees::TreeControl& tree, engine::Connection& connection, const QString& cond,
+                   TreeFill fullFill, const std::function<void()>& search) {
+    if (cond.trimmed().isEmpty()) {
+        runReportingErrors([&] { fillWhole(tree, connection, fullFill); });
+        return true;
+    }
+    if (runReportingErrors(search))
+        return true;
+    // Already reported once: a failing second fill only goes to the log.
+    runLogged([&] { fillWhole(tree, connection, fullFill); });
     return false;
 }
 

@@ -1,8 +1,11 @@
 // What the searches share: the busy mouse pointer, the report of a search
-// that a database or tree error stopped, and reading the ids of a row.
+// that a database or tree error stopped, the recovery of its tree, and
+// reading the ids of a row.
 #pragma once
 
 #include "Connection.h"
+#include "SearchIdList.h"
+#include "TreeControl.h"
 
 #include <QString>
 
@@ -23,9 +26,23 @@ public:
 inline const QString kSearchErrorTitle = QStringLiteral("Ανεπιτυχής Αναζήτηση");
 
 // Runs a search step. A database error (engine::EngineError) or a tree error
-// (trees::TreeError) is shown in a message box with its description, and the
-// result is false; what the step had done by then stays. Other errors pass.
+// (trees::TreeError) is reported in a Greek message box, its own (English)
+// description goes to the log (category "lexora.search"), and the result is
+// false; what the step had done by then stays. Other errors pass.
 bool runReportingErrors(const std::function<void()>& step);
+
+// A fill of a tree as the searches call it (TopicTreeFill.h and its kin).
+using TreeFill = void (*)(trees::TreeControl&, engine::Connection&, const trees::SearchIdList&,
+                          bool, const trees::SearchIdList&, bool);
+
+// Runs a search that refills `tree` for the condition `cond`, built from the
+// user's text. An empty condition (a text of separators and blanks only,
+// such as "," or "+") is an empty search: the tree gets its full fill, as at
+// start-up, and the result is true. A search that fails is reported as
+// runReportingErrors does and the tree is emptied and given its full fill,
+// so that the user never faces an empty tree; the result is then false.
+bool runTreeSearch(trees::TreeControl& tree, engine::Connection& connection, const QString& cond,
+                   TreeFill fullFill, const std::function<void()>& search);
 
 // The field of the current row as a 32-bit id: the numeric value of its text
 // (0 for a null or a text that is not a number).

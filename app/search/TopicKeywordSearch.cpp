@@ -14,10 +14,10 @@ bool TreeView_with_search(trees::TreeControl& tvwTree, engine::Connection& conne
                           const QString& l_text, bool pKeyWords) {
     Q_UNUSED(pKeyWords);
     const BusyPointer busy;
-    return runReportingErrors([&] {
-        const QString folded = FoldGreekText(l_text);
-        const QString cond = dvDBrtns4::clsDBcond::BuildCond(QStringLiteral("KEYS.descr"), folded,
-                                                             dvDBrtns4::opContains);
+    const QString folded = FoldGreekText(l_text);
+    const QString cond = dvDBrtns4::clsDBcond::BuildCond(QStringLiteral("KEYS.descr"), folded,
+                                                         dvDBrtns4::opContains);
+    return runTreeSearch(tvwTree, connection, cond, &trees::FillTopicTree, [&] {
         const ParentWalk walk{&store::topicAncestor, QStringLiteral("topic_id"),
                               QStringLiteral("topic_id_parent")};
         const HierarchyMatches found =

@@ -13,9 +13,9 @@ namespace lexora::search {
 
 // Refills tvwTree, which the caller has emptied. pKeyWords is always true
 // (the topics tab searches keywords only; false searches the same way).
-// A database error is shown to the user and leaves the tree as far as the
-// fill got (empty when the search statement itself failed); the result is
-// then false.
+// A text of separators and blanks only is an empty search and a failed
+// search is reported; both give the tree's full fill (runTreeSearch). The
+// result is false when the search failed.
 bool TreeView_with_search(trees::TreeControl& tvwTree, engine::Connection& connection,
                           const QString& l_text, bool pKeyWords = true);
 

@@ -4,6 +4,7 @@
 #include "LawTreeFill.h"
 #include "RecordingMessages.h"
 #include "ScheduleSearch.h"
+#include "ScheduleTreeFill.h"
 #include "SearchFixture.h"
 #include "SearchSupport.h"
 #include "TopicKeywordSearch.h"
@@ -12,6 +13,9 @@
 #include "TreeNode.h"
 
 #include <QGuiApplication>
+#include <QRegularExpression>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +32,38 @@ QStringList keys(std::initializer_list<const char*> list) {
         result << QString::fromUtf8(k);
     result.sort();
     return result;
+}
+
+// Collects what goes to the log while it lives.
+class LogCapture {
+public:
+    LogCapture() {
+        lines().clear();
+        m_previous = qInstallMessageHandler(&LogCapture::record);
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    static QStringList& lines() {
+        static QStringList recorded;
+        return recorded;
+    }
+
+private:
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) {
+        lines() << text;
+    }
+    QtMessageHandler m_previous;
+};
+
+bool hasLatinLetters(const QString& text) {
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    return text.contains(latin);
+}
+
+// The nodes of a tree's full fill, as at start-up.
+int fullTreeSize(engine::Connection& connection, TreeFill fill) {
+    auto tree = searchtest::makeTree();
+    fill(*tree, connection, {}, false, {}, true);
+    return tree->nodeCount();
 }
 
 class SearchesTest : public ::testing::Test {
@@ -85,7 +121,7 @@ TEST_F(SearchesTest, TopicKeywordSearchGivesImagesToTheNodesItDoesNotOpen) {
     EXPECT_EQ(tree->node(QStringLiteral("l2"))->imageKey(), QStringLiteral("closed"));
 }
 
-TEST(SearchErrors, ParentWithoutRowIsReportedAndTheProgramGoesOn) {
+TEST(SearchErrors, ParentWithoutRowIsReportedInGreekAndTheWholeTreeComesBack) {
     // Topic 99 and chart entry 99 name parents that have no row.
     searchtest::SearchDatabase data(QStringLiteral(
         "INSERT INTO topic VALUES (99,500,'Ορφανό',1,0,0);"
@@ -93,51 +129,66 @@ TEST(SearchErrors, ParentWithoutRowIsReportedAndTheProgramGoesOn) {
         "INSERT INTO KEYS VALUES (99,'ΟΡΦΑΝΟ'); INSERT INTO ABSTRACT_KEYS VALUES (99,99);"
         "INSERT INTO schedule VALUES (99,500,'Ορφανό',1,0,0,0);"));
     testsupport::RecordingMessages messages;
-    auto tree = searchtest::makeTree();
+    const LogCapture log;
+    auto topics = searchtest::makeTree();
+    auto chart = searchtest::makeTree();
 
-    EXPECT_FALSE(TreeView_with_search(*tree, data.connection(), QStringLiteral("ορφανο")));
+    EXPECT_FALSE(TreeView_with_search(*topics, data.connection(), QStringLiteral("ορφανο")));
     QString text = QStringLiteral("Ορφανό");
-    EXPECT_FALSE(TreeView_with_Schedule_search_P(*tree, data.connection(), text));
+    EXPECT_FALSE(TreeView_with_Schedule_search_P(*chart, data.connection(), text));
 
     ASSERT_EQ(messages.shown.size(), 2u);
     for (const auto& shown : messages.shown) {
         EXPECT_EQ(shown.icon, dvRtns4::MsgIcon::Critical);
         EXPECT_EQ(shown.title, kSearchErrorTitle);
-        EXPECT_TRUE(shown.text.contains(QStringLiteral("Either BOF or EOF is True")))
-            << shown.text.toStdString();
+        EXPECT_FALSE(hasLatinLetters(shown.text)) << shown.text.toStdString();
     }
-    EXPECT_EQ(tree->nodeCount(), 0); // the error came before the fill
+    // The engine's own words go to the log instead.
+    EXPECT_EQ(LogCapture::lines().filter(QStringLiteral("Either BOF or EOF is True")).size(), 2);
+    // Not an empty tree: the whole tree, nothing marked.
+    EXPECT_EQ(topics->nodeCount(), fullTreeSize(data.connection(), &lexora::trees::FillTopicTree));
+    EXPECT_EQ(chart->nodeCount(),
+              fullTreeSize(data.connection(), &lexora::trees::FillScheduleTreeP));
+    EXPECT_TRUE(markedKeys(*topics).isEmpty());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // The next search runs as usual.
-    EXPECT_TRUE(TreeView_with_search(*tree, data.connection(), QStringLiteral("φοιτηση")));
-    EXPECT_EQ(markedKeys(*tree), keys({"l2"}));
+    topics->clearNodes();
+    EXPECT_TRUE(TreeView_with_search(*topics, data.connection(), QStringLiteral("φοιτηση")));
+    EXPECT_EQ(markedKeys(*topics), keys({"l2"}));
 }
 
-TEST(SearchErrors, StatementTheEngineRejectsIsReportedWithItsDescription) {
+TEST(SearchErrors, StatementTheEngineRejectsIsLoggedWithItsDescription) {
     searchtest::SearchDatabase data(
         QStringLiteral("DROP TABLE ABSTRACT_KEYS; DROP TABLE LAW_KEYS;"));
     testsupport::RecordingMessages messages;
-    auto tree = searchtest::makeTree();
+    const LogCapture log;
+    auto topics = searchtest::makeTree();
+    auto laws = searchtest::makeTree();
 
-    EXPECT_FALSE(TreeView_with_search(*tree, data.connection(), QStringLiteral("αδεια")));
+    EXPECT_FALSE(TreeView_with_search(*topics, data.connection(), QStringLiteral("αδεια")));
     QString text = QStringLiteral("αξιολογηση");
-    EXPECT_FALSE(TreeView_with_law_search(*tree, data.connection(), text, true));
+    EXPECT_FALSE(TreeView_with_law_search(*laws, data.connection(), text, true));
 
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_TRUE(
-        messages.shown[0].text.contains(QStringLiteral("ABSTRACT_KEYS"), Qt::CaseInsensitive))
-        << messages.shown[0].text.toStdString();
-    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("LAW_KEYS"), Qt::CaseInsensitive))
-        << messages.shown[1].text.toStdString();
+    EXPECT_FALSE(hasLatinLetters(messages.shown[0].text)) << messages.shown[0].text.toStdString();
+    EXPECT_FALSE(hasLatinLetters(messages.shown[1].text)) << messages.shown[1].text.toStdString();
+    const QString logged = LogCapture::lines().join(u'\n');
+    EXPECT_TRUE(logged.contains(QStringLiteral("ABSTRACT_KEYS"), Qt::CaseInsensitive))
+        << logged.toStdString();
+    EXPECT_TRUE(logged.contains(QStringLiteral("LAW_KEYS"), Qt::CaseInsensitive))
+        << logged.toStdString();
+    EXPECT_EQ(topics->nodeCount(), 9);
+    EXPECT_EQ(laws->nodeCount(), fullTreeSize(data.connection(), &lexora::trees::FillLawTree));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(SearchErrors, FillErrorLeavesTheNodesAddedSoFar) {
-    // A tree without the "closed" image: the search fill stops at the first
-    // node that needs it, after adding that node.
+TEST(SearchErrors, FillErrorIsReportedOnce) {
+    // A tree without the "closed" image: every fill stops at the first node
+    // that needs it, the search's and the full fill after it alike.
     searchtest::SearchDatabase data;
     testsupport::RecordingMessages messages;
+    const LogCapture log;
     TreeControl tree;
     lexora::trees::ImageList onlyOpen;
     onlyOpen.add(QStringLiteral("open"), QIcon());
@@ -145,10 +196,54 @@ TEST(SearchErrors, FillErrorLeavesTheNodesAddedSoFar) {
 
     EXPECT_FALSE(TreeView_with_search(tree, data.connection(), QStringLiteral("αδεια")));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("closed")));
+    EXPECT_TRUE(LogCapture::lines().join(u'\n').contains(QStringLiteral("closed")));
     EXPECT_GT(tree.nodeCount(), 0);
     EXPECT_LT(tree.nodeCount(), 9);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Texts that hold only separators and blanks give an empty condition: each
+// search treats them as an empty search and shows the whole tree.
+TEST(SearchSeparatorsOnly, GiveTheWholeTreeWithoutAMessage) {
+    searchtest::SearchDatabase data;
+    testsupport::RecordingMessages messages;
+    const int topics = fullTreeSize(data.connection(), &lexora::trees::FillTopicTree);
+    const int laws = fullTreeSize(data.connection(), &lexora::trees::FillLawTree);
+    const int chart = fullTreeSize(data.connection(), &lexora::trees::FillScheduleTreeP);
+    for (const char* typed : {",", "+", " , ,", "+ + ", ",+,"}) {
+        const QString text = QString::fromUtf8(typed);
+        struct Run {
+            const char* search;
+            int expected;
+            std::function<bool(TreeControl&)> run;
+        };
+        const Run runs[] = {
+            {"topic keywords", topics,
+             [&](TreeControl& t) { return TreeView_with_search(t, data.connection(), text); }},
+            {"law titles", laws,
+             [&](TreeControl& t) {
+                 QString l_text = text;
+                 return TreeView_with_law_search(t, data.connection(), l_text, false);
+             }},
+            {"law keywords", laws,
+             [&](TreeControl& t) {
+                 QString l_text = text;
+                 return TreeView_with_law_search(t, data.connection(), l_text, true);
+             }},
+            {"chart", chart,
+             [&](TreeControl& t) {
+                 QString l_text = text;
+                 return TreeView_with_Schedule_search_P(t, data.connection(), l_text);
+             }},
+        };
+        for (const Run& r : runs) {
+            auto tree = searchtest::makeTree();
+            EXPECT_TRUE(r.run(*tree)) << r.search << " «" << typed << "»";
+            EXPECT_EQ(tree->nodeCount(), r.expected) << r.search << " «" << typed << "»";
+            EXPECT_TRUE(markedKeys(*tree).isEmpty()) << r.search << " «" << typed << "»";
+        }
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // --- Topic title search -----------------------------------------------------
