@@ -2,6 +2,7 @@
 // start-up sequence, then the event loop, unless start-up ended the program.
 #include "ApplicationSettings.h"
 #include "FileSystem.h"
+#include "GreekStandardTexts.h"
 #include "IniSettingsStore.h"
 #include "InstanceLock.h"
 #include "MessagePresenter.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexora"));
     QApplication::setApplicationDisplayName(lexora::kTitleKestrani);
+    // The toolkit's own dialogs and menus speak Greek, as the program does.
+    lexora::translations::installGreekTranslations(app);
 
     dvRtns4::WidgetMessagePresenter presenter(lexora::kTitleKestrani);
     dvRtns4::setMessagePresenter(&presenter);
