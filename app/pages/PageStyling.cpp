@@ -50,6 +50,11 @@ const TagLook kLooks[] = {
       {"color", "brown"},
       {"lineHeight", "1"},
       {"margin", "0"}}},
+    // Stored texts also hold lists and tables; their items read like the
+    // paragraphs around them instead of in the viewer's default face.
+    {"li", {{"fontFamily", "Arial"}, {"fontSize", "13"}, {"color", "black"}, {"lineHeight", "1"}}},
+    {"td", {{"fontFamily", "Arial"}, {"fontSize", "13"}, {"color", "black"}, {"lineHeight", "1"}}},
+    {"th", {{"fontFamily", "Arial"}, {"fontSize", "13"}, {"color", "black"}, {"lineHeight", "1"}}},
 };
 
 } // namespace

@@ -41,7 +41,8 @@ protected:
 const QString kEveryKind =
     QStringLiteral("<H1>Τίτλος</H1><h2>Υπότιτλος</h2><h3>Σημείωση</h3><h4>Άρθρο 1</h4>"
                    "<p>Παράγραφος</p><a href =#12 id = 12>Νόμος 12</a>"
-                   "<table><tr><td>κελί</td></tr></table><div><span>άλλο</span></div>");
+                   "<table><tr><th>στήλη</th></tr><tr><td>κελί</td></tr></table>"
+                   "<ul><li>σημείο</li></ul><div><span>άλλο</span></div>");
 
 } // namespace
 
@@ -60,7 +61,12 @@ TEST_F(PageStylingTest, SetsTheFixedPropertiesOnEachTagKind) {
         {"h4", "font-family: Arial; font-size: 13; color: black"},
         {"p", "font-family: Arial; font-size: 13; color: black; line-height: 1"},
         {"a", "font-family: Arial; font-size: 13; color: brown; line-height: 1; margin: 0"},
-        {"td", ""},
+        // List items and table cells read like the paragraphs.
+        {"li", "font-family: Arial; font-size: 13; color: black; line-height: 1"},
+        {"td", "font-family: Arial; font-size: 13; color: black; line-height: 1"},
+        {"th", "font-family: Arial; font-size: 13; color: black; line-height: 1"},
+        {"ul", ""},
+        {"table", ""},
         {"div", ""},
         {"span", ""},
         {"body", ""},
