@@ -58,6 +58,10 @@ void OfficeApplication::startWindow(const QStringList& arguments, const QString&
         m_documentWindow = m_runner.start(m_program, kCommonOptions + arguments);
         if (!m_documentWindow)
             throw OfficeError(describe("The office program could not be started", m_program));
+        if (m_documentWindow->failsWithin(kEarlyFailureWatchMs)) {
+            m_documentWindow.reset();
+            throw OfficeError(describe("The office program ended with an error", m_program));
+        }
     }
     m_document = path;
 }

@@ -48,7 +48,7 @@ public:
 
     // Opens the file as the application's document (Documents.Open and
     // Activate of the word processor). Throws OfficeError when the file is
-    // missing or the program cannot be started.
+    // missing, the program cannot be started or it ends with an error at once.
     void DocumentsOpen(const QString& path);
     // A new, unsaved workbook based on the file (WorkBooks.Add). Throws as
     // DocumentsOpen.

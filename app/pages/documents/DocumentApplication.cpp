@@ -56,6 +56,21 @@ bool DocumentCommands::openInDocApplication(const QString& path) {
     }
 }
 
+namespace {
+
+// The program started but could not show the document: the user hears of it
+// instead of waiting for a window that never comes.
+void reportNotOpened(const QString& program, office::LaunchResult result, bool chosen) {
+    QString text =
+        (result == office::LaunchResult::NotStarted ? kCannotStartText : kFailedAtOnceText)
+            .arg(program);
+    if (chosen)
+        text += QStringLiteral("\r\n") + kCheckChosenProgram;
+    dvRtns4::messagePresenter().show({dvRtns4::MsgIcon::Critical, kNoOfficeTitle, text});
+}
+
+} // namespace
+
 void DocumentCommands::cmdpicWordlaw_Click() {
     ProgramState& state = m_context.state;
     state.gCurrentLawId = state.gTopicsLawId;
@@ -67,15 +82,24 @@ void DocumentCommands::cmdpicWordlaw_Click() {
     const QString path = subBodyPath(gDocumentType);
     if (!state.gDocumentViewerPath.isEmpty()) {
         // The chosen program gets only a document that is there.
-        if (!gDocumentType.isEmpty() && QFileInfo(path).isFile())
-            office::startChosenProgram(m_services.runner, state.gDocumentViewerPath, path);
+        if (!gDocumentType.isEmpty() && QFileInfo(path).isFile()) {
+            const office::LaunchResult result =
+                office::startChosenProgram(m_services.runner, state.gDocumentViewerPath, path);
+            if (result != office::LaunchResult::Started)
+                reportNotOpened(state.gDocumentViewerPath, result, true);
+        }
         return;
     }
     closeDocApplication();
     if (gDocumentType.isEmpty())
         return;
-    if (StartDocApplication(gDocumentType, true))
-        openInDocApplication(path);
+    if (StartDocApplication(gDocumentType, true) && !openInDocApplication(path)) {
+        const bool spreadsheet =
+            office::officeKindFor(gDocumentType) == office::OfficeKind::Spreadsheet;
+        reportNotOpened(spreadsheet ? kSpreadsheetName : kWordProcessorName,
+                        office::LaunchResult::FailedAtOnce, false);
+        closeDocApplication();
+    }
 }
 
 void DocumentCommands::CloseDocuments() {

@@ -230,8 +230,12 @@ void DocumentCommands::ShowScheduleDocument(windows::MainForm& form,
             form.rtbWord->hide();
         if (form.brwWebBrowser2)
             form.brwWebBrowser2->show();
+        // The note names the program that will open the spreadsheet here.
+        const QString chosen = context.state.gDocumentViewerPath;
+        const QString program = chosen.isEmpty() ? kSpreadsheetName : chosen.toHtmlEscaped();
         page = kSpreadsheetNote1 + kSpreadsheetNote2 + context.state.applicationFolder +
-               kSpreadsheetNote3 + kSpreadsheetNote4;
+               kSpreadsheetNote3a + program + kSpreadsheetNote3b + kSpreadsheetNote4a + program +
+               kSpreadsheetNote4b;
     }
     if (context.state.gDocumentViewerPath.isEmpty() && form.cmdpicWordlaw) {
         form.cmdpicWordlaw->setIcon(form.imListDocuments[DocumentIconIndex(gDocumentType)]);

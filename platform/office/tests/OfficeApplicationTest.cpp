@@ -157,3 +157,17 @@ TEST(OfficePrintFailureTest, APrintJobThatFailsIsAnError) {
     word->DocumentsOpen(document);
     EXPECT_THROW(word->PrintOut(), OfficeError);
 }
+
+TEST(OfficeEarlyFailureTest, AWindowThatEndsWithAnErrorAtOnceIsAnError) {
+    FakeOffice office({QStringLiteral("soffice")}, 3);
+    qunsetenv("FAKE_OFFICE_STAYS"); // every run ends at once, with code 3
+    QProcessRunner runner;
+    const QString document = office.folder() + QStringLiteral("/BlobSubBody.rtf");
+    QFile file(document);
+    file.open(QIODevice::WriteOnly);
+    file.close();
+    auto word = OfficeApplication::create(OfficeKind::WordProcessor, runner);
+    word->setVisible(true);
+    EXPECT_THROW(word->DocumentsOpen(document), OfficeError);
+    EXPECT_FALSE(word->hasDocument());
+}

@@ -164,6 +164,9 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
         EXPECT_EQ(page.contains(QStringLiteral("<b>αρχείο excel</b>")), c.note) << label;
         if (c.note) {
             EXPECT_TRUE(page.contains(QStringLiteral("src='/opt/lexora/help/excel.ico'")));
+            // The note names what opens the spreadsheet on this desktop.
+            EXPECT_TRUE(page.contains(QStringLiteral("<u>LibreOffice Calc</u>"))) << label;
+            EXPECT_FALSE(page.contains(QStringLiteral("Microsoft"))) << label;
         } else {
             EXPECT_TRUE(page.isEmpty()) << label;
         }
@@ -171,8 +174,8 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
                   fx.form.imListDocuments[c.picture].cacheKey())
             << label;
         EXPECT_EQ(fx.form.cmdpicWordlaw->toolTip(),
-                  c.wordTip ? QStringLiteral("Προβολή εγγράφου με Microsoft Office Word")
-                            : QStringLiteral("Προβολή εγγράφου με Microsoft Office Excel"))
+                  c.wordTip ? QStringLiteral("Προβολή εγγράφου με LibreOffice Writer")
+                            : QStringLiteral("Προβολή εγγράφου με LibreOffice Calc"))
             << label;
     }
 }
@@ -186,6 +189,7 @@ TEST(ShowScheduleDocumentTest, ChosenProgramKeepsTheButtonAsItIs) {
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
     EXPECT_EQ(fx.form.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
+    EXPECT_TRUE(page.contains(QStringLiteral("<u>/usr/bin/viewer</u>"))) << page.toStdString();
 }
 
 TEST(ShowScheduleDocumentTest, UnwritableDocumentForgetsTheType) {

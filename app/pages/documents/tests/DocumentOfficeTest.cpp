@@ -92,13 +92,44 @@ TEST(DocumentButtonTest, ChosenProgramWithBlanksInItsPathGetsTheDocument) {
     EXPECT_TRUE(fx.messages.shown.empty());
 }
 
-TEST(DocumentButtonTest, ChosenProgramThatCannotStartIsIgnored) {
+TEST(DocumentButtonTest, ChosenProgramThatCannotStartOrFailsAtOnceIsReported) {
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"not there", "Η εφαρμογή «%1» δεν μπόρεσε να ξεκινήσει και το έγγραφο δεν εμφανίστηκε."},
+        {"failing", "Η εφαρμογή «%1» τερμάτισε αμέσως με σφάλμα και το έγγραφο δεν εμφανίστηκε."},
+    };
+    for (const Case& c : cases) {
+        DocumentsFixture fx;
+        const QString program = fx.office.folder() + u'/' + QString::fromUtf8(c.name);
+        if (QByteArray(c.name) == "failing")
+            fx.office.writeProgram(program, 1);
+        fx.context.state.gDocumentViewerPath = program;
+        showTemplate(fx, QStringLiteral("xls"));
+        fx.form.cmdpicWordlaw->click();
+        ASSERT_EQ(fx.messages.shown.size(), 1U) << c.name;
+        EXPECT_EQ(fx.messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
+        EXPECT_EQ(fx.messages.shown[0].title, QStringLiteral("Ανεπιτυχής Προβολή Εγγράφου"));
+        EXPECT_EQ(fx.messages.shown[0].text,
+                  QString::fromUtf8(c.text).arg(program) +
+                      QStringLiteral("\r\nΕλέγξτε τη διαδρομή της εφαρμογής προβολής εγγράφων "
+                                     "από την επιλογή 'Ρυθμίσεις'."));
+    }
+}
+
+TEST(DocumentButtonTest, OfficeProgramThatFailsAtOnceIsReported) {
     DocumentsFixture fx;
-    fx.context.state.gDocumentViewerPath = QStringLiteral("EXCEL.EXE");
-    showTemplate(fx, QStringLiteral("xls"));
+    showTemplate(fx, QStringLiteral("rtf"));
+    const FakeOffice failing({QStringLiteral("soffice")}, 3);
+    qunsetenv("FAKE_OFFICE_STAYS"); // the window ends at once, with code 3
     fx.form.cmdpicWordlaw->click();
-    EXPECT_TRUE(fx.messages.shown.empty());
-    EXPECT_TRUE(fx.office.calls().isEmpty());
+    ASSERT_EQ(fx.messages.shown.size(), 1U);
+    EXPECT_EQ(fx.messages.shown[0].text,
+              QStringLiteral("Η εφαρμογή «LibreOffice Writer» τερμάτισε αμέσως με σφάλμα και το "
+                             "έγγραφο δεν εμφανίστηκε."));
+    EXPECT_EQ(fx.commands->docApplication(), nullptr);
 }
 
 TEST(DocumentButtonTest, MissingOfficeSuiteSaysWhichProgramIsMissing) {
@@ -110,13 +141,13 @@ TEST(DocumentButtonTest, MissingOfficeSuiteSaysWhichProgramIsMissing) {
     };
     const Case cases[] = {
         {QStringLiteral("rtf"), dvRtns4::MsgIcon::None, QString(),
-         QStringLiteral("Η Εφαρμογή Microsoft Office Word δεν βρέθηκε στον Υπολογιστή σας.\r\n"
+         QStringLiteral("Η Εφαρμογή LibreOffice Writer δεν βρέθηκε στον Υπολογιστή σας.\r\n"
                         "Αν υπάρχει εγκατάσταση της εφαρμογής ή θέλετε να ορίσετε διαφορετική "
                         "εφαρμογή για το άνοιγμα των εγγράφων, επιχειρίστε να ορίσετε τη διαδρομή "
                         "της από την επιλογή 'Ρυθμίσεις'.")},
         {QStringLiteral("xls"), dvRtns4::MsgIcon::Critical,
          QStringLiteral("Ανεπιτυχής Προβολή Εγγράφου"),
-         QStringLiteral("Η Εφαρμογή Microsoft Office Excel δεν βρέθηκε στον Υπολογιστή σας.\r\n"
+         QStringLiteral("Η Εφαρμογή LibreOffice Calc δεν βρέθηκε στον Υπολογιστή σας.\r\n"
                         "Αν υπάρχει εγκατάσταση της εφαρμογής, επιχειρστε να ορίσετε τη διαδρομή "
                         "της από την επιλογή 'Ρυθμίσεις'.")},
     };
