@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace lexora::dialogs {
@@ -18,12 +19,15 @@ std::optional<QString> WidgetFileChooser::chooseFile(QWidget* parent, const QStr
     QFileDialog dialog(parent);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // The filter names the program the user usually looks for; any file may
-    // still be chosen, as programs on this desktop carry no fixed name.
-    dialog.setNameFilters({filter, QStringLiteral("*")});
+    dialog.setNameFilter(filter);
     if (!startFolder.isEmpty())
         dialog.setDirectory(startFolder);
-    dialog.selectFile(fileName);
+    // The desktop's application entries are one click away.
+    const QString applications = QStringLiteral("/usr/share/applications");
+    if (QFileInfo(applications).isDir())
+        dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(applications));
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

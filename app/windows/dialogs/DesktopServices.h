@@ -22,9 +22,10 @@ public:
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    // Shows a file-open dialog offering `fileName` in `startFolder` (empty:
-    // the dialog's own choice) with the name filter `filter`; the full path
-    // of the chosen file, or nothing when the user cancelled.
+    // Shows a file-open dialog offering `fileName` (empty: none) in
+    // `startFolder` (empty: the dialog's own choice) with the name filters of
+    // `filter` (separated by ";;", the first one chosen); the full path of
+    // the chosen file, or nothing when the user cancelled.
     virtual std::optional<QString> chooseFile(QWidget* parent, const QString& filter,
                                               const QString& startFolder,
                                               const QString& fileName) = 0;

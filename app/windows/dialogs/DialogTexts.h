@@ -29,6 +29,12 @@ inline const QString kCmdFileName = QStringLiteral("Θέση εφαρμογής 
 inline const QString kChkSysDisp = QStringLiteral(
     "Απόκρυψη Οθόνης με Γενικές Πληροφορίες Εφαρμογής κατά την Εκκίνηση της εφαρμογής");
 inline const QString kDefaultProgram = QStringLiteral("EXCEL.EXE");
+// The program chooser offers every file (programs on this desktop carry no
+// fixed name or extension) and the desktop's application entries, starting in
+// the system's program folder.
+inline const QString kProgramFilter =
+    QStringLiteral("Προγράμματα (*);;Εφαρμογές επιφάνειας εργασίας (*.desktop)");
+inline const QString kProgramFolder = QStringLiteral("/usr/bin");
 inline const QString kDocumentButtonTip = QStringLiteral("Προβολή εγγράφου με ");
 
 // A setting that could not be stored.

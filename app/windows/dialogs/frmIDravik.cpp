@@ -1,5 +1,6 @@
-// The legal-text window. The box covers the whole window, the close button
-// under it included; Escape presses that button.
+// The legal-text window. The box fills the window above a strip that holds
+// the close button at its right; a box over the whole window would hide the
+// button. Escape presses that button.
 #include "frmIDravik.h"
 
 #include "DialogResources.h"
@@ -11,6 +12,10 @@
 #include <QPushButton>
 
 namespace lexora::dialogs {
+
+namespace {
+constexpr int kButtonMargin = 8; // pixels around the close button
+}
 
 QByteArray legalText(int pChoice) {
     QString resource;
@@ -38,7 +43,6 @@ frmIDravik::frmIDravik(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     txt = new richtext::DocumentBox(this);
     txt->setObjectName(QStringLiteral("txt"));
-    txt->raise();
 
     resize(640, 560);
 }
@@ -53,8 +57,12 @@ void frmIDravik::Init(int pChoice) {
 }
 
 void frmIDravik::Form_Resize() {
-    if (txt->width() > 0 && txt->height() > 0)
-        txt->setGeometry(0, 0, width(), height());
+    const QSize button = cmdExit->sizeHint().expandedTo(QSize(96, 0));
+    const int strip = button.height() + 2 * kButtonMargin;
+    cmdExit->setGeometry(width() - button.width() - kButtonMargin, height() - strip + kButtonMargin,
+                         button.width(), button.height());
+    if (txt->width() > 0 && txt->height() > 0 && height() > strip)
+        txt->setGeometry(0, 0, width(), height() - strip);
 }
 
 void frmIDravik::resizeEvent(QResizeEvent* event) {

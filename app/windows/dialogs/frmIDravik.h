@@ -1,7 +1,7 @@
 // frmIDravik, the legal-text window: the privacy statement (choice 1) or the
 // software-use terms (choice 2), both RTF documents built into the program,
-// in a read-only rich-text box that fills the window. Not modal; one at a
-// time, showing the text last asked for.
+// in a read-only rich-text box that fills the window above its close button
+// "Κλείσιμο". Not modal; one at a time, showing the text last asked for.
 #pragma once
 
 #include <QByteArray>

@@ -56,7 +56,7 @@ void frmSetSysParam::Form_Load() {
 
 void frmSetSysParam::cmdFileName_Click() {
     const std::optional<QString> chosen =
-        m_cdToFile.chooseFile(this, texts::kDefaultProgram, QString(), texts::kDefaultProgram);
+        m_cdToFile.chooseFile(this, texts::kProgramFilter, texts::kProgramFolder, QString());
     tbFileName->setText(chosen.value_or(texts::kDefaultProgram));
 }
 

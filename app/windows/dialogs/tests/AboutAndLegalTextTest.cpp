@@ -166,7 +166,14 @@ TEST_P(LegalTextTest, ShowsTheGreekText) {
     EXPECT_EQ(lines[0].trimmed(), QString::fromUtf8(c.firstLine));
     EXPECT_EQ(lines[1].trimmed(), QString::fromUtf8(c.secondLine));
     EXPECT_TRUE(window.txt->isReadOnly());
-    EXPECT_EQ(window.txt->geometry(), window.rect());
+    // The box fills the window down to the close button, which stays in view.
+    EXPECT_EQ(window.cmdExit->text(), QStringLiteral("Κλείσιμο"));
+    EXPECT_TRUE(window.cmdExit->isVisible());
+    EXPECT_TRUE(window.rect().contains(window.cmdExit->geometry()));
+    EXPECT_FALSE(window.txt->geometry().intersects(window.cmdExit->geometry()));
+    EXPECT_EQ(window.txt->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(window.txt->width(), window.width());
+    EXPECT_GT(window.txt->height(), window.height() - 3 * window.cmdExit->height());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -107,7 +107,7 @@ protected:
         form.imListDocuments = {QIcon(), colourIcon(Qt::red), colourIcon(Qt::green),
                                 colourIcon(Qt::blue)};
         form.cmdpicWordlaw->setIcon(form.imListDocuments[1]);
-        form.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με Microsoft Office Word"));
+        form.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
 
         dialogs = std::make_unique<lexora::dialogs::Dialogs>(
             form, context, lexora::dialogs::DialogServices{&settings, printer, chooser, webOpener});

@@ -1,13 +1,17 @@
 // The settings window: the stored values it opens with, the file dialog, the
 // order of its save steps, and settings that cannot be stored.
+#include "DesktopServices.h"
 #include "DialogTexts.h"
 #include "DialogsFixture.h"
 #include "frmSetSysParam.h"
 #include "frmSystemInfo.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace lexora::dialogs;
 
@@ -46,9 +50,12 @@ TEST_F(SettingsWindowTest, FileDialogFillsTheBoxOrPutsTheDefaultNameOnCancel) {
     window.cmdFileName->click();
     EXPECT_EQ(window.tbFileName->text(), QStringLiteral("/opt/office/bin/soffice"));
     ASSERT_EQ(chooser.asked.size(), 1U);
-    EXPECT_EQ(chooser.asked[0].filter, QStringLiteral("EXCEL.EXE"));
-    EXPECT_EQ(chooser.asked[0].fileName, QStringLiteral("EXCEL.EXE"));
-    EXPECT_TRUE(chooser.asked[0].startFolder.isEmpty());
+    // Every file and the desktop's applications, from the program folder.
+    EXPECT_EQ(chooser.asked[0].filter.split(QStringLiteral(";;")),
+              (QStringList{QStringLiteral("Προγράμματα (*)"),
+                           QStringLiteral("Εφαρμογές επιφάνειας εργασίας (*.desktop)")}));
+    EXPECT_EQ(chooser.asked[0].startFolder, QStringLiteral("/usr/bin"));
+    EXPECT_TRUE(chooser.asked[0].fileName.isEmpty());
 
     chooser.answer.reset();
     window.cmdFileName->click();
@@ -107,7 +114,7 @@ TEST_F(SettingsWindowTest, EmptyPathStoresABlankAndLeavesTheButton) {
     EXPECT_EQ(context.state.gDocumentViewerPath, QString());
     EXPECT_EQ(userStore.value(kKey, kValue), QStringLiteral(" "));
     EXPECT_EQ(form.cmdpicWordlaw->toolTip(),
-              QStringLiteral("Προβολή εγγράφου με Microsoft Office Word"));
+              QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
     EXPECT_EQ(form.cmdpicWordlaw->icon().cacheKey(), form.imListDocuments[1].cacheKey());
 }
 
@@ -167,6 +174,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsFailureTest,
                          [](const ::testing::TestParamInfo<FailureCase>& info) {
                              return info.param.name;
                          });
+
+} // namespace
+} // namespace dialogtest
+
+namespace dialogtest {
+namespace {
+
+// The desktop's file dialog as the chooser sets it up for the settings window.
+TEST(WidgetFileChooserTest, OffersEveryFileFromTheProgramFolder) {
+    WidgetFileChooser chooser;
+    QStringList filters;
+    QString folder;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        filters = dialog->nameFilters();
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    const std::optional<QString> chosen =
+        chooser.chooseFile(nullptr, texts::kProgramFilter, texts::kProgramFolder, QString());
+    EXPECT_FALSE(chosen.has_value());
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_TRUE(filters[0].endsWith(QStringLiteral("(*)"))) << filters[0].toStdString();
+    EXPECT_TRUE(filters[1].endsWith(QStringLiteral("(*.desktop)")));
+    EXPECT_EQ(folder, QStringLiteral("/usr/bin"));
+}
 
 } // namespace
 } // namespace dialogtest
