@@ -3,6 +3,8 @@
 
 #include "InlineStyle.h"
 
+#include <cctype>
+
 #include <libxml/HTMLparser.h>
 #include <libxml/encoding.h>
 #include <libxml/parser.h>
@@ -123,6 +125,47 @@ void pixelFontSizes(xmlNode* node) {
     }
 }
 
+bool isHeading(const xmlNode* node) {
+    static const char* const headings[] = {"h1", "h2", "h3", "h4", "h5", "h6"};
+    for (const char* heading : headings) {
+        if (isElement(node, heading))
+            return true;
+    }
+    return false;
+}
+
+bool isBlankText(const xmlNode* node) {
+    if (node->type != XML_TEXT_NODE)
+        return false;
+    for (const xmlChar* c = node->content; c != nullptr && *c != 0; ++c) {
+        if (!std::isspace(*c))
+            return false;
+    }
+    return true;
+}
+
+// A line break right after a heading ("<H1>title</H1><BR>", as the act pages
+// write it) is an empty line of its own in a browser; the view's text engine
+// would add it to the heading's block and stretch the heading's coloured
+// band over it. It becomes a paragraph of its own.
+void separateBreaksAfterHeadings(xmlNode* node) {
+    for (xmlNode* n = node; n != nullptr; n = n->next) {
+        if (n->type != XML_ELEMENT_NODE)
+            continue;
+        separateBreaksAfterHeadings(n->children);
+        if (!isHeading(n))
+            continue;
+        xmlNode* next = n->next;
+        while (next != nullptr && isBlankText(next))
+            next = next->next;
+        if (next == nullptr || !isElement(next, "br"))
+            continue;
+        xmlNodeSetName(next, xml("p"));
+        xmlSetProp(next, xml("style"), xml("margin: 0"));
+        xmlNodeSetContent(next, xml("\xC2\xA0")); // a no-break space keeps the line
+    }
+}
+
 // The view's text engine keeps its own size for headings whatever their
 // style says, so a heading that sets a font size is drawn as a block with
 // the heading's weight and spacing, followed by its own properties.
@@ -231,6 +274,7 @@ QString renderableMarkup(xmlDoc* doc) {
     xmlNode* root = xmlDocGetRootElement(copy.get());
     removeScripts(root);
     pixelFontSizes(root);
+    separateBreaksAfterHeadings(root);
     sizedHeadings(root);
     return root != nullptr ? serializeNode(root) : QString();
 }

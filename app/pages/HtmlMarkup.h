@@ -40,8 +40,9 @@ QString serializeNode(xmlNode* node);
 
 // The whole document as the view renders it: without scripts, with
 // unit-less font sizes given in pixels (as browsers read them in pages
-// without a document type), and with headings that set their own font size
-// drawn as blocks of that size.
+// without a document type), with headings that set their own font size
+// drawn as blocks of that size, and with a line break that follows a heading
+// kept out of the heading's block.
 QString renderableMarkup(xmlDoc* doc);
 
 } // namespace lexora::pages::markup

@@ -150,3 +150,20 @@ TEST_F(PageStylingTest, TheViewIsRefreshedOnceAndShowsTheLook) {
     EXPECT_EQ(link.begin().fragment().charFormat().foreground().color(),
               QColor(QStringLiteral("brown")));
 }
+
+TEST_F(PageStylingTest, TheHeadingsBandEndsWithItsText) {
+    // The act pages write a line break after the title.
+    write(QStringLiteral("<H1>Νόμος 1566/1985</H1><BR><H2>Άρθρο 1</H2>\n<br><p>Κείμενο</p>"));
+    set_style(viewer);
+    for (QTextBlock b = viewer.view()->document()->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().background().style() == Qt::NoBrush)
+            continue;
+        // A coloured block holds its heading's text and nothing below it.
+        EXPECT_FALSE(b.text().trimmed().isEmpty());
+        EXPECT_FALSE(b.text().contains(QChar::LineSeparator)) << b.text().toStdString();
+    }
+    EXPECT_TRUE(blockWithText(QStringLiteral("Νόμος 1566/1985")).isValid());
+    EXPECT_TRUE(blockWithText(QStringLiteral("Άρθρο 1")).isValid());
+    // The stored page itself keeps its line breaks.
+    EXPECT_EQ(viewer.Document().All().tags("br").Length(), 2);
+}
