@@ -142,6 +142,7 @@ frmInitial::frmInitial(startup::ProgramContext& context,
     buildControls();
     applyColours();
     connectEvents();
+    setMinimumSize(minimumWindowSize());
     resize(1180, 780);
 }
 

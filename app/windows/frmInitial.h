@@ -108,6 +108,9 @@ private:
     void guarded(const std::function<void()>& handler);
 
     void resizeStep();
+    // The smallest size at which every toolbar button and both viewers stay
+    // usable; the window's minimum size.
+    QSize minimumWindowSize() const;
     void placeToolbar();
     void placeRightPane();
     void restoreTabState();

@@ -29,6 +29,11 @@ namespace {
 
 constexpr int kPanelHeight = 34;
 constexpr int kSplitterThickness = 6;
+// The smallest right pane: at this width and height both viewers keep room
+// for several lines beside and below their panels (about 250 and 170 pixels
+// high at the first split).
+constexpr int kMinimumViewerWidth = 360;
+constexpr int kMinimumWindowHeight = 560;
 const QString kBlank = QStringLiteral("about:blank");
 
 bool shown(const QWidget* w) {
@@ -40,6 +45,19 @@ bool shown(const QWidget* w) {
 void frmInitial::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     resizeStep();
+}
+
+QSize frmInitial::minimumWindowSize() const {
+    const MainForm& f = m_form;
+    // The toolbar: the logo, then the buttons with their gaps, from the right.
+    int toolbar = f.imLogo->x() + f.imLogo->width() + px(200);
+    for (const QToolButton* b : f.cmdtoolbar)
+        toolbar += b->width() + px(200);
+    // The tab control at its designed width and a right pane that still
+    // shows a line of text and its buttons.
+    const int panes =
+        px(60) + px(6700) + kSplitterThickness + px(25) + kMinimumViewerWidth + px(60);
+    return {std::max(toolbar, panes), kMinimumWindowHeight};
 }
 
 void frmInitial::resizeStep() {

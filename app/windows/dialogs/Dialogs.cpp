@@ -3,6 +3,8 @@
 // window.
 #include "Dialogs.h"
 
+#include "WindowPlacement.h"
+
 #include "DesktopServices.h"
 #include "DialogTexts.h"
 #include "MainForm.h"
@@ -57,6 +59,8 @@ template <class Window> Window& Dialogs::present(QPointer<Window>& slot, Window*
         });
     }
     Window* window = slot.data();
+    if (created != nullptr)
+        windowing::centreOver(*window, owner());
     if (window->isMinimized())
         window->showNormal();
     else

@@ -2,6 +2,8 @@
 // and the single window the program keeps.
 #include "frmhotbrowser.h"
 
+#include "WindowPlacement.h"
+
 #include "DocumentBox.h"
 #include "LinkNavigation.h"
 #include "MainForm.h"
@@ -223,7 +225,10 @@ void unloadLawViewer() {
 
 frmhotbrowser& showLawViewer(MainForm& form, startup::ProgramContext& context) {
     frmhotbrowser& window = lawViewer(form, context);
+    const bool opening = !window.isVisible();
     window.Form_Load();
+    if (opening)
+        windowing::centreOver(window, form.window);
     window.show();
     return window;
 }

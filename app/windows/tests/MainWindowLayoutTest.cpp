@@ -7,6 +7,7 @@
 #include "Twips.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -37,6 +38,36 @@ protected:
         QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, grab + offset);
     }
 };
+
+TEST_F(MainWindowLayoutTest, AtItsSmallestTheToolbarAndBothViewersStayUsable) {
+    QTabWidget* tabs = form().SSTab1;
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->tabText(i) == QStringLiteral("Θέματα"))
+            tabs->setCurrentIndex(i);
+    }
+    window->resize(200, 150);
+    QApplication::processEvents();
+    ASSERT_EQ(window->size(), window->minimumSize());
+    ASSERT_GT(window->minimumWidth(), 200);
+
+    // Every toolbar button whole, right of the logo, none over another.
+    const QRect bar = form().sspToolbar->rect();
+    int left = form().imLogo->geometry().right();
+    for (const QToolButton* button : form().cmdtoolbar) {
+        EXPECT_TRUE(bar.contains(button->geometry())) << button->text().toStdString();
+        EXPECT_GT(button->x(), left) << button->text().toStdString();
+        left = button->geometry().right();
+    }
+    // Both viewers keep room for several lines of text, inside the window,
+    // even with the horizontal splitter at its lowest.
+    for (const QWidget* viewer : {static_cast<QWidget*>(form().brwWebBrowser1),
+                                  static_cast<QWidget*>(form().brwWebBrowser2)}) {
+        EXPECT_TRUE(viewer->isVisible());
+        EXPECT_GE(viewer->height(), 80);
+        EXPECT_GE(viewer->width(), 300);
+        EXPECT_TRUE(window->rect().contains(viewer->geometry()));
+    }
+}
 
 TEST_F(MainWindowLayoutTest, TheVerticalSplitterStaysBetweenAFifthAndTwoThirdsOfTheWidth) {
     const int w = window->width();
@@ -126,6 +157,7 @@ TEST_F(MainWindowLayoutTest, TheResizeStepArrangesTheWindow) {
 }
 
 TEST_F(MainWindowLayoutTest, AWindowLowerThan5000TwipsKeepsItsArrangement) {
+    window->setMinimumSize(0, 0); // below the window's own minimum
     const QRect tab = form().SSTab1->geometry();
     const QRect upper = form().brwWebBrowser1->geometry();
     const QRect lower = form().brwWebBrowser2->geometry();

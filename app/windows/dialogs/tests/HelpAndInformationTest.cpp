@@ -7,13 +7,17 @@
 #include "PageViewer.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "frmIDravik.h"
 #include "frmSetSysParam.h"
 #include "frmSystemInfo.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -192,6 +196,26 @@ TEST_F(InformationWindowTest, CloseOtherWindowsClosesEveryDialog) {
     EXPECT_EQ(dialogs->settingsWindow(), nullptr);
     EXPECT_EQ(dialogs->legalTextWindow(), nullptr);
     EXPECT_EQ(storedSysInfo(), 0); // closing is not the close button
+}
+
+TEST_F(DialogsFixture, SecondaryWindowsOpenCentredOverTheMainWindow) {
+    // The owner in the middle of the test screen: a window that fits on the
+    // screen is centred over it exactly.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    mainWindow->resize(screen.width() - 60, screen.height() - 40);
+    mainWindow->move(screen.center() - mainWindow->rect().center());
+    mainWindow->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(mainWindow.get()));
+    const QPoint centre = mainWindow->frameGeometry().center();
+    const QWidget* windows[] = {&dialogs->OpenSettingsWindow(), &dialogs->showHelp(),
+                                &dialogs->showInformationWindow(), &dialogs->showLegalText(1)};
+    for (const QWidget* window : windows) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        if (window->width() <= screen.width() && window->height() <= screen.height()) {
+            EXPECT_LE((window->frameGeometry().center() - centre).manhattanLength(), 4);
+        }
+        EXPECT_TRUE(screen.contains(window->frameGeometry().topLeft()));
+    }
 }
 
 } // namespace

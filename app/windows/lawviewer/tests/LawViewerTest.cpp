@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QPointer>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,18 @@ TEST_F(LawViewerTest, CaptionAndPendingPageWrittenOnceTheBlankDocumentIsLoaded) 
     EXPECT_TRUE(body.contains(QStringLiteral("help"))) << body.toStdString();
     EXPECT_FALSE(window.rtbhotBrowser->isVisible());
     EXPECT_FALSE(window.brwFilehotbrowser->isVisible());
+}
+
+TEST_F(LawViewerTest, OpensCentredOverTheMainWindow) {
+    // Inside the test screen, so that no edge moves the window.
+    fx.window->setGeometry(60, 40, 680, 520);
+    fx.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fx.window.get()));
+    windows::lawViewer(fx.form, fx.context).resize(500, 360);
+    const windows::frmhotbrowser& window = windows::showLawViewer(fx.form, fx.context);
+    EXPECT_LE(
+        (window.frameGeometry().center() - fx.window->frameGeometry().center()).manhattanLength(),
+        30);
 }
 
 TEST_F(LawViewerTest, OneWindowAtATime) {
