@@ -2,6 +2,8 @@
 // thumb's size and place, arrows, paging and dragging, and its settings.
 #include "EVScroll.h"
 
+#include "EVScrollProperties.h"
+
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -41,6 +43,7 @@ EVScroll::EVScroll(QWidget* parent)
     // Held down, an arrow keeps stepping.
     cmdNavigateTop_->setAutoRepeat(true);
     cmdNavigateBottom_->setAutoRepeat(true);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     picBoddy_->setAutoFillBackground(true);
     picBoddy_->setBackgroundRole(QPalette::Mid);
 
@@ -303,6 +306,10 @@ void EVScroll::writeProperties(PropertyBag& bag) {
     bag.WriteProperty(QStringLiteral("SmallChange"), m_smallChange, 1);
     bag.WriteProperty(QStringLiteral("LargeChange"), m_largeChange, 1);
     bag.WriteProperty(QStringLiteral("Enabled"), m_enabled, true);
+}
+
+QList<PropertyPage*> EVScroll::CreatePropertyPages(QWidget* parent) const {
+    return {new EVScrollProperties(parent)};
 }
 
 } // namespace Dravik

@@ -49,6 +49,9 @@ public:
     // The shown thumb never gets thinner than this, so that it can be grabbed.
     static constexpr int MinimumThumbHeight = 8;
 
+    // The pages that edit the control.
+    QList<PropertyPage*> CreatePropertyPages(QWidget* parent) const override;
+
     QSize sizeHint() const override;
 
 signals:

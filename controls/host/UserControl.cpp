@@ -25,6 +25,15 @@ void UserControl::SaveProperties(PropertyBag& bag) {
     writeProperties(bag);
 }
 
+QList<PropertyPage*> UserControl::CreatePropertyPages(QWidget*) const {
+    return {};
+}
+
+void UserControl::showEvent(QShowEvent* event) {
+    m_sited = true;
+    QWidget::showEvent(event);
+}
+
 void UserControl::markChanged(const char* name) {
     emit PropertyChanged(QString::fromLatin1(name));
 }

@@ -13,6 +13,8 @@
 
 namespace Dravik {
 
+class PropertyPage;
+
 class DRAVIK_EXPORT UserControl : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +34,14 @@ public:
     // Saves the settings: raises WriteProperties, then writes the control's keys.
     void SaveProperties(PropertyBag& bag);
 
+    // Whether the control has been shown. Until then its form is still
+    // setting it up, as a form reads its controls' saved settings, and
+    // settings that the running host refuses are taken.
+    bool isSited() const { return m_sited; }
+
+    // New pages that edit this kind of control, in tab order, owned by parent.
+    virtual QList<PropertyPage*> CreatePropertyPages(QWidget* parent) const;
+
 signals:
     // A property's stored setting is out of date.
     void PropertyChanged(const QString& name);
@@ -42,6 +52,7 @@ signals:
 
 protected:
     void markChanged(const char* name);
+    void showEvent(QShowEvent* event) override;
     // The control's own part of each step, run after the step's event.
     virtual void initProperties() = 0;
     virtual void readProperties(PropertyBag& bag) = 0;
@@ -49,6 +60,7 @@ protected:
 
 private:
     ControlHost* m_host;
+    bool m_sited = false;
 };
 
 } // namespace Dravik

@@ -3,6 +3,9 @@
 // saved settings.
 #include "TextHelp.h"
 
+#include "StandardPages.h"
+#include "TextHelpSpecial.h"
+
 #include "RoutineError.h"
 
 #include <QAction>
@@ -84,6 +87,7 @@ TextHelp::TextHelp(QWidget* parent)
     txtHelp_->setProperty("CausesValidation", m_causesValidation);
     setFocusProxy(txtHelp_);
     setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     resize(sizeHint());
 
     txtHelp_->installEventFilter(this);
@@ -467,6 +471,11 @@ void TextHelp::writeProperties(PropertyBag& bag) {
     bag.WriteProperty(QStringLiteral("CausesValidation"), m_causesValidation);
     bag.WriteProperty(QStringLiteral("WithHelpButton"), m_withHelpButton, true);
     bag.WriteProperty(QStringLiteral("HelpValue"), m_helpValue, 0);
+}
+
+QList<PropertyPage*> TextHelp::CreatePropertyPages(QWidget* parent) const {
+    return {new TextHelpSpecial(parent), new StandardColorPage(parent),
+            new StandardFontPage(parent)};
 }
 
 } // namespace Dravik

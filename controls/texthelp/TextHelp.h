@@ -108,6 +108,9 @@ public:
     // What a click on the help button or F12 does.
     void RequestHelp();
 
+    // The pages that edit the control.
+    QList<PropertyPage*> CreatePropertyPages(QWidget* parent) const override;
+
     QSize sizeHint() const override;
 
 signals:

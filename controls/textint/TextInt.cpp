@@ -2,6 +2,9 @@
 // two faces following the focus, and its saved settings.
 #include "TextInt.h"
 
+#include "StandardPages.h"
+#include "TextIntGeneral.h"
+
 #include "DravikCode.h"
 #include "MessagePresenter.h"
 #include "RoutineError.h"
@@ -32,6 +35,8 @@ TextInt::TextInt(QWidget* parent)
     txtInt_->setObjectName(QStringLiteral("txtInt"));
     lblInt_->setObjectName(QStringLiteral("lblInt"));
     setFocusPolicy(Qt::StrongFocus);
+    // One line high, like the edit box it shows while editing.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setAttribute(Qt::WA_InputMethodEnabled, false);
 
     // The label sits on white and is drawn like the edit box's text, so that
@@ -117,7 +122,7 @@ void TextInt::setOutOfLimitsMsg(const QString& message) {
 }
 
 void TextInt::setFormatMask(const QString& mask) {
-    if (host().UserMode()) {
+    if (host().UserMode() && isSited()) {
         throw dvRtns4::RoutineError(382, QStringLiteral("FormatMask cannot be set at run time"));
     }
     m_formatMask = mask;
@@ -288,6 +293,10 @@ void TextInt::writeProperties(PropertyBag& bag) {
     bag.WriteProperty(QStringLiteral("Value"), m_value, 0);
     bag.WriteProperty(QStringLiteral("CausesValidation"), m_causesValidation, true);
     bag.WriteProperty(QStringLiteral("Text"), txtInt_->text(), QString());
+}
+
+QList<PropertyPage*> TextInt::CreatePropertyPages(QWidget* parent) const {
+    return {new TextIntGeneral(parent), new StandardFontPage(parent)};
 }
 
 } // namespace Dravik

@@ -55,7 +55,8 @@ public:
     void setOutOfLimitsMsg(const QString& message);
     QString FormatMask() const { return m_formatMask; }
     // Design time only: while the host runs, throws dvRtns4::RoutineError 382
-    // and changes nothing.
+    // and changes nothing. A form that sets up the control before showing it
+    // (a Designer form's setupUi) may still set it.
     void setFormatMask(const QString& mask);
     // The last numeric value of the text (a double after any change of it).
     QVariant Value() const { return m_value; }
@@ -66,6 +67,9 @@ public:
     void setCausesValidation(bool causesValidation);
     // The formatted text of the display face (1.234), not the digits.
     QString Text() const;
+
+    // The pages that edit the control.
+    QList<PropertyPage*> CreatePropertyPages(QWidget* parent) const override;
 
     QSize sizeHint() const override;
 

@@ -233,6 +233,15 @@ TEST_F(TextIntTest, FormatMaskCanBeSetOnlyInADesigner) {
     EXPECT_EQ(marks.at(0).at(0).toString(), QStringLiteral("FormatMask"));
 }
 
+TEST_F(TextIntTest, AFormMaySetTheMaskWhileSettingUpItsControls) {
+    TextInt unshown(window.get());
+    unshown.setFormatMask(QStringLiteral("0.0")); // a Designer form's setupUi does this
+    unshown.setValue(3);
+    EXPECT_EQ(unshown.Text(), QStringLiteral("3,0"));
+    unshown.show();
+    EXPECT_THROW(unshown.setFormatMask(QStringLiteral("0")), dvRtns4::RoutineError);
+}
+
 TEST_F(TextIntTest, ValueSetWritesGeneralTextAndKeepsTheValueWhenTheTextStays) {
     // The general form has the Greek decimal comma, and the numeric value of
     // a text reads only up to it: the box keeps whole numbers.
