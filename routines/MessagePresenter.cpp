@@ -74,6 +74,8 @@ MessagePresenter& messagePresenter() {
     return g_presenter ? *g_presenter : fallback;
 }
 
-void setMessagePresenter(MessagePresenter* presenter) { g_presenter = presenter; }
+void setMessagePresenter(MessagePresenter* presenter) {
+    g_presenter = presenter;
+}
 
 } // namespace dvRtns4

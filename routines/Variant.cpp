@@ -4,9 +4,13 @@
 
 namespace dvRtns4 {
 
-Variant Variant::null() { return Variant(NullTag{}); }
+Variant Variant::null() {
+    return Variant(NullTag{});
+}
 
-Variant::Kind Variant::kind() const { return static_cast<Kind>(m_value.index()); }
+Variant::Kind Variant::kind() const {
+    return static_cast<Kind>(m_value.index());
+}
 
 QString Variant::toString() const {
     switch (kind()) {
@@ -115,6 +119,8 @@ QByteArray Variant::toBytes() const {
     return toString().toUtf8();
 }
 
-bool Variant::operator==(const Variant& other) const { return m_value == other.m_value; }
+bool Variant::operator==(const Variant& other) const {
+    return m_value == other.m_value;
+}
 
 } // namespace dvRtns4

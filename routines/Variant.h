@@ -54,7 +54,8 @@ private:
         bool operator==(const NullTag&) const = default;
     };
     explicit Variant(NullTag t) : m_value(t) {}
-    std::variant<std::monostate, NullTag, bool, std::int64_t, double, QString, QDateTime, QByteArray>
+    std::variant<std::monostate, NullTag, bool, std::int64_t, double, QString, QDateTime,
+                 QByteArray>
         m_value;
 };
 

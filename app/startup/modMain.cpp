@@ -9,6 +9,8 @@
 #include "frmWrongRegionalSettings.h"
 #include "frmWrongVersion.h"
 
+#include "clsFileSystemObject.h"
+
 #include <QDir>
 #include <QGuiApplication>
 
@@ -19,6 +21,13 @@ namespace lexora::startup {
 namespace {
 
 const QChar CR(13);
+
+// <application folder>/edudata.mdb, joined by the routines' file-system object,
+// created on first use and kept for the run.
+QString DatabasePath(const QString& applicationFolder) {
+    static dvRtns4::clsFileSystemObject fso;
+    return fso.gFSO()->BuildPath(applicationFolder, kDatabaseFileName);
+}
 
 // The busy pointer, put back on every way out of start-up.
 class BusyPointer {
@@ -141,8 +150,7 @@ void RemoveStaleInstallation(StartupServices& services, const QString& applicati
 }
 
 bool OpenMainConnection(StartupServices& services, ProgramContext& context) {
-    services.database.openMain(context.connection, context.state.applicationFolder +
-                                                       QLatin1Char('/') + kDatabaseFileName);
+    services.database.openMain(context.connection, DatabasePath(context.state.applicationFolder));
     return true;
 }
 
@@ -179,7 +187,7 @@ void Main(StartupServices& services, ProgramContext& context) {
 
     state.resetNavigation();
 
-    const QString databasePath = state.applicationFolder + QLatin1Char('/') + kDatabaseFileName;
+    const QString databasePath = DatabasePath(state.applicationFolder);
     if (!services.files.fileExists(databasePath)) {
         busy.restore();
         showMessage(services.messages, dvRtns4::MsgIcon::Critical, QString(),
