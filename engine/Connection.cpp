@@ -113,6 +113,8 @@ const Connection::Impl& requireOpen(const std::shared_ptr<Connection::Impl>& imp
 
 } // namespace
 
+StatementRunner::~StatementRunner() = default;
+
 Connection::Connection() = default;
 
 Connection::~Connection() {

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "EngineError.h"
+#include "EngineExport.h"
 #include "Recordset.h"
+#include "StatementRunner.h"
 
 #include <QString>
 
@@ -14,10 +16,10 @@ struct sqlite3;
 
 namespace engine {
 
-class Connection {
+class LEXORA_ENGINE_EXPORT Connection final : public StatementRunner {
 public:
     Connection();
-    ~Connection();
+    ~Connection() override;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -35,14 +37,14 @@ public:
 
     // Runs a statement and returns its rows (forward-only; an UPDATE gives an
     // empty, closed-at-end result).
-    Recordset execute(const QString& statement);
+    Recordset execute(const QString& statement) override;
     // Opens a read-only result: static and keyset results know their count.
     Recordset openRecordset(const QString& statement, CursorType cursor = CursorType::Static,
                             LockType lock = LockType::ReadOnly,
-                            CommandType command = CommandType::Text);
+                            CommandType command = CommandType::Text) override;
 
     void setCommandTimeout(int seconds);
-    int commandTimeout() const;
+    int commandTimeout() const override;
 
     struct Impl;
 
@@ -52,7 +54,7 @@ private:
 
 // The second, read-only open that start-up makes through the engine's native
 // interface: it must fail for a file that cannot be opened read-only.
-class ReadOnlyDatabase {
+class LEXORA_ENGINE_EXPORT ReadOnlyDatabase {
 public:
     ReadOnlyDatabase() = default;
     ~ReadOnlyDatabase();
@@ -67,6 +69,6 @@ private:
 };
 
 // Builds the connection text the program uses for a database path.
-QString connectionTextFor(const QString& path, const QString& password);
+LEXORA_ENGINE_EXPORT QString connectionTextFor(const QString& path, const QString& password);
 
 } // namespace engine
