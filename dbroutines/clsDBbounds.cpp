@@ -50,6 +50,19 @@ void store(std::vector<QString>& arKeys, std::vector<QString>& arRecs, std::size
     ++next;
 }
 
+// Sizes both arrays to the rows of the result, all empty; with no row arKeys
+// becomes one empty text, arRecs stays as it was, and the result is false.
+bool sizeForRows(const Recordset& rs, std::vector<QString>& arKeys, std::vector<QString>& arRecs) {
+    if (rs.eof()) {
+        arKeys.assign(1, QString());
+        return false;
+    }
+    const auto rows = static_cast<std::size_t>(std::max(rs.recordCount(), 0L));
+    arKeys.assign(rows, QString());
+    arRecs.assign(rows, QString());
+    return true;
+}
+
 // The key of table1 as a literal in the condition on table2.
 QString keyLiteral(const dvRtns4::Variant& key) {
     const auto kind = key.kind();
@@ -71,13 +84,8 @@ void clsDBbounds::GetRecsOM(engine::StatementRunner& Conn, const QString& tableN
     if (!fieldsForOrder.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + fieldsForOrder;
     Recordset rs = Conn.openRecordset(sql, CursorType::Keyset, LockType::ReadOnly);
-    if (rs.eof()) {
-        arKeys.assign(1, QString());
+    if (!sizeForRows(rs, arKeys, arRecs))
         return;
-    }
-    const auto rows = static_cast<std::size_t>(std::max(rs.recordCount(), 0L));
-    arKeys.assign(rows, QString());
-    arRecs.assign(rows, QString());
     std::size_t next = 0;
     for (; !rs.eof(); rs.moveNext()) {
         const QString line = lineOf(rs, fieldNames, delimiter);
@@ -95,13 +103,8 @@ void clsDBbounds::GetRecsMM(engine::StatementRunner& Conn, const QString& table1
     Recordset rs = Conn.openRecordset(QStringLiteral("SELECT * FROM ") + table1 +
                                           QStringLiteral(" Where ") + where1,
                                       CursorType::Static, LockType::ReadOnly);
-    if (rs.eof()) {
-        arKeys.assign(1, QString());
+    if (!sizeForRows(rs, arKeys, arRecs))
         return;
-    }
-    const auto rows = static_cast<std::size_t>(std::max(rs.recordCount(), 0L));
-    arKeys.assign(rows, QString());
-    arRecs.assign(rows, QString());
     std::size_t next = 0;
     for (; !rs.eof(); rs.moveNext()) {
         const dvRtns4::Variant key = rs.field(key1).value();

@@ -1,5 +1,6 @@
 // Copying files into a binary field and back through the engine, across the
 // piece boundaries, and the failures that must leave no file behind.
+#include "AccessFixture.h"
 #include "Connection.h"
 #include "FixtureDatabase.h"
 #include "LibraryState.h"
@@ -19,14 +20,11 @@ using namespace dvDBrtns4;
 
 namespace {
 
-class BlobTest : public testing::Test {
+class BlobTest : public dbtest::AccessFixture {
 protected:
-    void SetUp() override {
-        resetLibraryState();
-        clsDBInit::DravikDBrtns_Init(db_Access);
-        conn.open(engine::connectionTextFor(db.path(), {}));
-    }
-    void TearDown() override { resetLibraryState(); }
+    BlobTest()
+        : AccessFixture("CREATE TABLE docs (id INTEGER PRIMARY KEY, doc BLOB);"
+                        "INSERT INTO docs VALUES (1, NULL), (2, NULL), (3, x'');") {}
 
     QString file(const QString& name) const { return files.filePath(name); }
     QString writeFile(const QString& name, const QByteArray& bytes) const {
@@ -53,10 +51,6 @@ protected:
     }
     qint32 errorNumber() const { return lastDBError().number; }
 
-    testsupport::FixtureDatabase db{
-        QStringLiteral("CREATE TABLE docs (id INTEGER PRIMARY KEY, doc BLOB);"
-                       "INSERT INTO docs VALUES (1, NULL), (2, NULL), (3, x'');")};
-    engine::Connection conn;
     QTemporaryDir files;
     clsDBblob blob;
 };

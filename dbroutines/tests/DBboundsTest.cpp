@@ -1,6 +1,7 @@
 // Related-record lines: one-to-many over an SQLite table through the engine,
 // many-to-many through it and, for a server dialect, through a recording
 // connection.
+#include "AccessFixture.h"
 #include "Connection.h"
 #include "EngineError.h"
 #include "FixtureDatabase.h"
@@ -27,17 +28,9 @@ CREATE TABLE dept (dept_id INTEGER PRIMARY KEY, title TEXT, code TEXT);
 INSERT INTO dept VALUES (10, 'Λογιστήριο', 'L'), (20, 'Γραμματεία', 'G');
 )SQL";
 
-class BoundsTest : public testing::Test {
+class BoundsTest : public dbtest::AccessFixture {
 protected:
-    void SetUp() override {
-        resetLibraryState();
-        clsDBInit::DravikDBrtns_Init(db_Access);
-        conn.open(engine::connectionTextFor(db.path(), {}));
-    }
-    void TearDown() override { resetLibraryState(); }
-
-    testsupport::FixtureDatabase db{QString::fromUtf8(RelatedSql)};
-    engine::Connection conn;
+    BoundsTest() : AccessFixture(RelatedSql) {}
     clsDBbounds bounds;
     Texts keys{QStringLiteral("stale")};
     Texts recs{QStringLiteral("stale")};

@@ -1,6 +1,7 @@
 // The record routines: for Access against a small SQLite database through the
 // engine, with the rows checked afterwards; for SQL Server and Oracle through
 // a recording connection, every statement compared blank for blank.
+#include "AccessFixture.h"
 #include "Connection.h"
 #include "EngineError.h"
 #include "FixtureDatabase.h"
@@ -28,14 +29,9 @@ INSERT INTO item VALUES (3, 30, '', 3.5, 'x');
 CREATE TABLE empty_item (item_id INTEGER PRIMARY KEY, code INTEGER);
 )SQL";
 
-class AccessRoutinesTest : public testing::Test {
+class AccessRoutinesTest : public dbtest::AccessFixture {
 protected:
-    void SetUp() override {
-        resetLibraryState();
-        clsDBInit::DravikDBrtns_Init(db_Access);
-        conn.open(engine::connectionTextFor(db.path(), {}));
-    }
-    void TearDown() override { resetLibraryState(); }
+    AccessRoutinesTest() : AccessFixture(ItemsSql) {}
 
     // Every row of a statement, each as its columns joined by "|".
     QStringList rows(const QString& sql) {
@@ -49,9 +45,6 @@ protected:
         }
         return out;
     }
-
-    testsupport::FixtureDatabase db{QString::fromUtf8(ItemsSql)};
-    engine::Connection conn;
 };
 
 struct GetRecCase {
