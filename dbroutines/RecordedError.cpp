@@ -4,6 +4,7 @@
 #include "EngineError.h"
 #include "LibraryState.h"
 #include "RoutineError.h"
+#include "StatementRunner.h"
 
 #include <new>
 
@@ -19,7 +20,7 @@ void recordCaughtError(const QString& where) {
     try {
         throw;
     } catch (const engine::EngineError& e) {
-        SetDBError(e.number(), prefix + e.source(), e.description());
+        SetDBError(e.number(), prefix + QString::fromLatin1(engine::ErrorSource), e.description());
     } catch (const RoutineFailure& e) {
         SetDBError(e.number(), prefix + e.source(), e.description());
     } catch (const dvRtns4::RoutineError& e) {

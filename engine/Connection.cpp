@@ -113,8 +113,6 @@ const Connection::Impl& requireOpen(const std::shared_ptr<Connection::Impl>& imp
 
 } // namespace
 
-StatementRunner::~StatementRunner() = default;
-
 Connection::Connection() = default;
 
 Connection::~Connection() {

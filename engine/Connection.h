@@ -4,9 +4,7 @@
 #pragma once
 
 #include "EngineError.h"
-#include "EngineExport.h"
 #include "Recordset.h"
-#include "StatementRunner.h"
 
 #include <QString>
 
@@ -16,10 +14,10 @@ struct sqlite3;
 
 namespace engine {
 
-class LEXORA_ENGINE_EXPORT Connection final : public StatementRunner {
+class Connection {
 public:
     Connection();
-    ~Connection() override;
+    ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -37,14 +35,14 @@ public:
 
     // Runs a statement and returns its rows (forward-only; an UPDATE gives an
     // empty, closed-at-end result).
-    Recordset execute(const QString& statement) override;
+    Recordset execute(const QString& statement);
     // Opens a read-only result: static and keyset results know their count.
     Recordset openRecordset(const QString& statement, CursorType cursor = CursorType::Static,
                             LockType lock = LockType::ReadOnly,
-                            CommandType command = CommandType::Text) override;
+                            CommandType command = CommandType::Text);
 
     void setCommandTimeout(int seconds);
-    int commandTimeout() const override;
+    int commandTimeout() const;
 
     struct Impl;
 
@@ -54,7 +52,7 @@ private:
 
 // The second, read-only open that start-up makes through the engine's native
 // interface: it must fail for a file that cannot be opened read-only.
-class LEXORA_ENGINE_EXPORT ReadOnlyDatabase {
+class ReadOnlyDatabase {
 public:
     ReadOnlyDatabase() = default;
     ~ReadOnlyDatabase();
@@ -69,6 +67,6 @@ private:
 };
 
 // Builds the connection text the program uses for a database path.
-LEXORA_ENGINE_EXPORT QString connectionTextFor(const QString& path, const QString& password);
+QString connectionTextFor(const QString& path, const QString& password);
 
 } // namespace engine

@@ -2,14 +2,12 @@
 // reading the file path back out of it ("Data source=").
 #pragma once
 
-#include "EngineExport.h"
-
 #include <QString>
 
 namespace engine {
 
 // The value of "Data source=" (key matched without regard to letter case or
 // blanks around it), trimmed; empty when the text names no source.
-LEXORA_ENGINE_EXPORT QString dataSourceOf(const QString& connectionText);
+QString dataSourceOf(const QString& connectionText);
 
 } // namespace engine

@@ -3,8 +3,6 @@
 // database file, 3044 a missing folder; other failures keep SQLite's text.
 #pragma once
 
-#include "EngineExport.h"
-
 #include <QString>
 
 #include <stdexcept>
@@ -22,12 +20,10 @@ inline constexpr int ObjectClosed = 3704;    // operation on a closed connection
 inline constexpr int GeneralSql = 3000;      // any other SQLite failure (description from SQLite)
 } // namespace errors
 
-class LEXORA_ENGINE_EXPORT EngineError : public std::runtime_error {
+class EngineError : public std::runtime_error {
 public:
     EngineError(int number, const QString& description);
     int number() const { return m_number; }
-    // The name under which callers record where the error arose.
-    QString source() const;
     const QString& description() const { return m_description; }
 
 private:

@@ -2,7 +2,6 @@
 // and are read in pieces, each call continuing where the last one stopped.
 #pragma once
 
-#include "EngineExport.h"
 #include "Variant.h"
 
 #include <QByteArray>
@@ -17,7 +16,7 @@ namespace detail {
 struct Cursor;
 }
 
-class LEXORA_ENGINE_EXPORT Field {
+class Field {
 public:
     QString name() const;
     dvRtns4::Variant value() const;

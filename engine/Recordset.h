@@ -3,7 +3,6 @@
 #pragma once
 
 #include "EngineError.h"
-#include "EngineExport.h"
 #include "Field.h"
 
 #include <QString>
@@ -20,7 +19,7 @@ enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
 enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };
 enum class CommandType { Text = 1, Table = 2, StoredProc = 4 };
 
-class LEXORA_ENGINE_EXPORT Recordset {
+class Recordset {
 public:
     Recordset();
     ~Recordset();

@@ -5,6 +5,7 @@
 #include "Connection.h"
 #include "FixtureDatabase.h"
 #include "LibraryState.h"
+#include "StatementRunner.h"
 #include "clsDBInit.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +18,13 @@ protected:
     void SetUp() override {
         dvDBrtns4::resetLibraryState();
         dvDBrtns4::clsDBInit::DravikDBrtns_Init(dvDBrtns4::db_Access);
-        conn.open(engine::connectionTextFor(db.path(), {}));
+        connection.open(engine::connectionTextFor(db.path(), {}));
     }
     void TearDown() override { dvDBrtns4::resetLibraryState(); }
 
     testsupport::FixtureDatabase db;
-    engine::Connection conn;
+    engine::Connection connection;
+    engine::ConnectionRunner conn{connection}; // as the routines borrow it
 };
 
 } // namespace dbtest

@@ -117,7 +117,7 @@ TEST_F(AccessRoutinesTest, AddRecReturnsTheNewKeyWhenAsked) {
 }
 
 TEST_F(AccessRoutinesTest, FailuresAreRecordedAndReportedThroughTheResult) {
-    const QString engineSource = engine::EngineError(0, {}).source();
+    const QString engineSource = QString::fromLatin1(engine::ErrorSource);
     struct Case {
         const char* routine;
         std::function<Variant()> call;
