@@ -3,6 +3,7 @@
 
 #include "clsString.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace dvDBrtns4 {
@@ -76,6 +77,71 @@ QString dateLiteral(enum_DBtype type, const QString& value, const QString& patte
     }
     // Not a date: a text literal, so that it cannot end the SQL piece it sits in.
     return dvRtns4::clsString::FixQuotes(value);
+}
+
+QString formatDate(const QDateTime& dt, const QString& pattern) {
+    static const QLocale greek(QLocale::Greek, QLocale::Greece);
+    const QDate date = dt.date();
+    const QTime time = dt.time();
+    const auto number = [](int value, qsizetype width) {
+        return QStringLiteral("%1").arg(value, width >= 2 ? 2 : 1, 10, QLatin1Char('0'));
+    };
+    // The next pattern letter (of those that mean something) after position i.
+    const auto nextLetter = [&pattern](qsizetype i) -> QChar {
+        for (; i < pattern.size(); ++i) {
+            const QChar c = pattern[i].toLower();
+            if (QStringLiteral("dmyhns").contains(c))
+                return c;
+        }
+        return {};
+    };
+    QString out;
+    QChar lastLetter;
+    qsizetype i = 0;
+    while (i < pattern.size()) {
+        const QChar c = pattern[i].toLower();
+        if (!QStringLiteral("dmyhns").contains(c)) {
+            out += pattern[i];
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern[i + run].toLower() == c)
+            ++run;
+        const char letter = c.toLatin1();
+        switch (letter) {
+        case 'd':
+            out += run <= 2   ? number(date.day(), run)
+                   : run == 3 ? greek.dayName(date.dayOfWeek(), QLocale::ShortFormat)
+                              : greek.dayName(date.dayOfWeek(), QLocale::LongFormat);
+            break;
+        case 'm':
+            if (run <= 2 && (lastLetter == u'h' || nextLetter(i + run) == u's'))
+                out += number(time.minute(), run);
+            else
+                out += run <= 2   ? number(date.month(), run)
+                       : run == 3 ? greek.monthName(date.month(), QLocale::ShortFormat)
+                                  : greek.monthName(date.month(), QLocale::LongFormat);
+            break;
+        case 'y':
+            out += run == 1   ? QString::number(date.dayOfYear())
+                   : run == 2 ? number(date.year() % 100, 2)
+                              : QString::number(date.year());
+            break;
+        case 'h':
+            out += number(time.hour(), run);
+            break;
+        case 'n':
+            out += number(time.minute(), run);
+            break;
+        default: // 's'
+            out += number(time.second(), run);
+            break;
+        }
+        lastLetter = c;
+        i += run;
+    }
+    return out;
 }
 
 } // namespace dvDBrtns4

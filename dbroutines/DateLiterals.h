@@ -22,4 +22,11 @@ std::optional<QDateTime> readRegionalDate(const QString& text);
 // cannot be read as a date never goes into the SQL unquoted.
 QString dateLiteral(enum_DBtype type, const QString& value, const QString& pattern);
 
+// dt written in a date pattern of the routines: d, m, y, h, n (minutes), s,
+// with "m" read as minutes right after an hour or right before seconds; "/"
+// is the date separator, ":" the time separator; dd/mm as two digits, ddd/mmm
+// and dddd/mmmm as short and long Greek names, yy as two digits and yyyy as
+// four, y alone as the day of the year. Any other character is copied.
+QString formatDate(const QDateTime& dt, const QString& pattern);
+
 } // namespace dvDBrtns4

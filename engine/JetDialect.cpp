@@ -8,6 +8,7 @@
 
 #include <QChar>
 #include <QDate>
+#include <QDateTime>
 #include <QTime>
 
 #include <sqlite3.h>
@@ -225,6 +226,19 @@ struct Rewriter {
                 }
                 i = end;
                 continue;
+            }
+            if (c == QLatin1Char('@') && next == QLatin1Char('@')) {
+                // Jet's @@IDENTITY: the key the connection's last INSERT gave.
+                qsizetype end = i + 2;
+                while (end < n && isIdentifierChar(s[end]))
+                    ++end;
+                if (QStringView(s)
+                        .mid(i + 2, end - i - 2)
+                        .compare(QLatin1String("IDENTITY"), Qt::CaseInsensitive) == 0) {
+                    result.sql += QLatin1String("last_insert_rowid()");
+                    i = end;
+                    continue;
+                }
             }
             if (c == QLatin1Char('?') || c == QLatin1Char(':') || c == QLatin1Char('@') ||
                 c == QLatin1Char('$'))
@@ -544,6 +558,13 @@ void sqlLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
+void sqlNow(sqlite3_context* ctx, int, sqlite3_value**) {
+    // The machine's local date and time, in the ISO form of DATE columns.
+    const QByteArray now =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+    sqlite3_result_text(ctx, now.constData(), static_cast<int>(now.size()), SQLITE_TRANSIENT);
+}
+
 void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK)
         throw EngineError(errors::GeneralSql, QString::fromUtf8(sqlite3_errmsg(db)));
@@ -569,6 +590,9 @@ void registerFunctions(sqlite3* db) {
                                          nullptr));
     check(db, sqlite3_create_function_v2(db, "like", 3, flags, nullptr, sqlLike, nullptr, nullptr,
                                          nullptr));
+    // Not deterministic: each statement reads the clock afresh.
+    check(db, sqlite3_create_function_v2(db, "now", 0, SQLITE_UTF8 | SQLITE_INNOCUOUS, nullptr,
+                                         sqlNow, nullptr, nullptr, nullptr));
 }
 
 } // namespace engine::jet

@@ -8,8 +8,10 @@
 //  - integer, string and date literals of WHERE, ON and HAVING clauses of
 //    SELECT, UPDATE and DELETE statements become bound parameters, so that
 //    statements that differ only in such values share one prepared statement.
+//  - @@IDENTITY is the key of the row the connection inserted last.
 // Nothing inside a string literal, a quoted identifier or a comment changes.
-// Registered: val(x), ucase(x), lcase(x) and like(pattern, text[, escape])
+// Registered: val(x), ucase(x), lcase(x), now() (the local date and time as
+// "yyyy-mm-dd hh:nn:ss") and like(pattern, text[, escape])
 // comparing text without regard to letter case (all of Unicode) but with
 // regard to accents, as Jet's text comparison does.
 #pragma once
@@ -40,7 +42,7 @@ struct AdaptedStatement {
 // Throws EngineError (GeneralSql) for a date literal that is not a date.
 AdaptedStatement adapt(const QString& statement);
 
-// Registers val, ucase, lcase and the Jet like on a connection.
+// Registers val, ucase, lcase, now and the Jet like on a connection.
 void registerFunctions(sqlite3* db);
 
 // Visual Basic's Val: the number at the start of a text, blanks ignored, 0

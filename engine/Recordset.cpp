@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace engine {
 
 namespace detail {
@@ -125,23 +127,50 @@ void Cursor::saveRow() {
                               QStringLiteral("Field '%1' cannot be updated: it is not a column "
                                              "of the result's table.")
                                   .arg(columns->names[static_cast<std::size_t>(column)]));
+        // The value is sized first (zeroblob writes no bytes of memory) and
+        // then written in place, so that a large document is never copied
+        // whole into a second buffer on its way into the file.
         const QByteArray sql = "UPDATE " + quoted(database) + '.' + quoted(table) + " SET " +
-                               quoted(origin) + " = ? WHERE _ROWID_ = ?";
+                               quoted(origin) + " = zeroblob(?) WHERE _ROWID_ = ?";
         releaseReadTransactionsOfAll();
+        sqlite3* db = connection->db;
+        const auto fail = [db](int rc) {
+            throw EngineError(errorNumberFor(rc), QString::fromUtf8(sqlite3_errmsg(db)));
+        };
         sqlite3_stmt* write = nullptr;
-        int rc = sqlite3_prepare_v2(connection->db, sql.constData(), -1, &write, nullptr);
+        int rc = sqlite3_prepare_v2(db, sql.constData(), -1, &write, nullptr);
         if (rc == SQLITE_OK) {
-            sqlite3_bind_blob64(write, 1, bytes.constData(),
-                                static_cast<sqlite3_uint64>(bytes.size()), SQLITE_STATIC);
+            sqlite3_bind_int64(write, 1, bytes.size());
             sqlite3_bind_int64(write, 2, rowid);
             rc = sqlite3_step(write);
         }
         if (rc != SQLITE_OK && rc != SQLITE_DONE) {
-            const QString text = QString::fromUtf8(sqlite3_errmsg(connection->db));
+            const QString text = QString::fromUtf8(sqlite3_errmsg(db));
             sqlite3_finalize(write);
             throw EngineError(errorNumberFor(rc), text);
         }
         sqlite3_finalize(write);
+        if (bytes.isEmpty())
+            continue;
+        sqlite3_blob* blob = nullptr;
+        rc = sqlite3_blob_open(db, database, table, origin, rowid, 1, &blob);
+        if (rc != SQLITE_OK) {
+            sqlite3_blob_close(blob);
+            fail(rc);
+        }
+        constexpr qsizetype piece = 1 << 20;
+        for (qsizetype at = 0; at < bytes.size() && rc == SQLITE_OK; at += piece)
+            rc = sqlite3_blob_write(blob, bytes.constData() + at,
+                                    static_cast<int>(std::min(piece, bytes.size() - at)),
+                                    static_cast<int>(at));
+        if (rc != SQLITE_OK) {
+            const QString text = QString::fromUtf8(sqlite3_errmsg(db));
+            sqlite3_blob_close(blob);
+            throw EngineError(errorNumberFor(rc), text);
+        }
+        rc = sqlite3_blob_close(blob);
+        if (rc != SQLITE_OK)
+            fail(rc);
     }
     pending.clear();
 }

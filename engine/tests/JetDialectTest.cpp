@@ -83,6 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                   ""},
         AdaptCase{"SELECT a FROM t WHERE b = 5 and a = :name",
                   "SELECT a FROM t WHERE b = 5 and a = :name", ""},
+        // The last inserted key, however it is spelt; a variable of another
+        // name is left for SQLite to refuse.
+        AdaptCase{"SELECT @@IDENTITY AS NewID", "SELECT last_insert_rowid() AS NewID", ""},
+        AdaptCase{"select @@identity", "select last_insert_rowid()", ""},
+        AdaptCase{"SELECT '@@IDENTITY', @@IDENTITYX FROM t",
+                  "SELECT '@@IDENTITY', @@IDENTITYX FROM t", ""},
         AdaptCase{"SELECT a FROM t WHERE b = 'unterminated",
                   "SELECT a FROM t WHERE b = 'unterminated", ""}));
 
