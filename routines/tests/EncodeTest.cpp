@@ -46,8 +46,9 @@ TEST(clsEncode, ScramblesByTheShiftingRule) {
         SCOPED_TRACE(c.plain.toStdString() + " by " + std::to_string(c.shift));
         EXPECT_EQ(clsEncode::CodeStr(c.plain, c.shift), c.scrambled);
         // (a NUL comes back as code 255, see below)
-        if (c.shift >= 0 && c.shift <= 100 && !c.plain.contains(QChar(0)))
+        if (c.shift >= 0 && c.shift <= 100 && !c.plain.contains(QChar(0))) {
             EXPECT_EQ(clsEncode::CodeStr(c.scrambled, c.shift, false), c.plain.trimmed());
+        }
     }
     // The default shift is 2.
     EXPECT_EQ(clsEncode::CodeStr(QStringLiteral("abc")), QStringLiteral("bbb"));
