@@ -31,11 +31,11 @@ int main(int argc, char** argv) {
     dvRtns4::WidgetMessagePresenter presenter(lexora::kTitleKestrani);
     dvRtns4::setMessagePresenter(&presenter);
 
-    lexora::platform::IniSettingsStore userSettings(lexora::platform::userSoftwareSettingsFile());
-    lexora::platform::IniSettingsStore machineSettings(
-        lexora::platform::machineSoftwareSettingsFile());
-    lexora::platform::IniSettingsStore regionalSettings(
-        lexora::platform::userControlPanelSettingsFile());
+    dvRtns4::IniSettingsStore userSettings(dvRtns4::userSoftwareSettingsFile());
+    dvRtns4::IniSettingsStore machineSettings(
+        dvRtns4::machineSoftwareSettingsFile());
+    dvRtns4::IniSettingsStore regionalSettings(
+        dvRtns4::userControlPanelSettingsFile());
     lexora::platform::LockFileInstanceLock instanceLock;
     const lexora::platform::SystemLocaleSource processLocale;
     const lexora::startup::RegionalStoreLocaleSource locale(regionalSettings, processLocale);

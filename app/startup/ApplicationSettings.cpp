@@ -1,60 +1,28 @@
-// Reading and writing the program's settings with the registry's rules:
-// values are cut at a zero character and trimmed of blanks, and an empty
-// value is kept as one blank.
+// The program's settings through the routines library's registry, which
+// holds the rules for blanks, NUL characters, the read limit and missing keys.
 #include "ApplicationSettings.h"
 
 namespace lexora::startup {
 
-namespace {
-
-using platform::SettingsReadStatus;
-
-QString subKeyPath(const QString& subKey) {
-    // The sub-keys are written "\LEXORA": joined to the key as they stand.
-    return kDravikKey + subKey;
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
-QString cutAtZero(const QString& text) {
-    const qsizetype zero = text.indexOf(QChar(0));
-    return zero < 0 ? text : text.left(zero);
-}
-
-} // namespace
-
-ApplicationSettings::ApplicationSettings(platform::SettingsStore& userStore,
-                                         const platform::SettingsStore& machineStore)
-    : m_user(userStore), m_machine(machineStore) {}
+ApplicationSettings::ApplicationSettings(dvRtns4::SettingsStore& userStore,
+                                         const dvRtns4::SettingsStore& machineStore)
+    : m_registry(userStore, machineStore), m_machine(machineStore) {}
 
 QString ApplicationSettings::ReadSetting(bool userArea, const QString& subKey,
                                          const QString& valueName,
                                          const QString& defaultValue) const {
-    const platform::SettingsStore& store = userArea ? m_user : m_machine;
-    const auto read = store.read(subKeyPath(subKey), valueName, kSettingBufferBytes);
-    if (read.status != SettingsReadStatus::Ok || read.text.isEmpty())
-        return defaultValue;
-    const QString text = trimBlanks(cutAtZero(read.text));
-    return text.isEmpty() ? defaultValue : text;
+    return m_registry.GetRegStrValue(subKey, valueName, defaultValue, userArea);
 }
 
 bool ApplicationSettings::WriteUserSetting(const QString& subKey, const QString& valueName,
                                            const QString& value) {
-    return m_user.write(subKeyPath(subKey), valueName,
-                        value.isEmpty() ? QStringLiteral(" ") : value);
+    return m_registry.SetRegStrValue(subKey, valueName, value, true);
 }
 
 QString ApplicationSettings::ReadProgramFilesFolder(int& status) const {
-    const auto read =
-        m_machine.read(kWindowsVersionKey, QStringLiteral("ProgramFilesDir"), kSettingBufferBytes);
+    using dvRtns4::SettingsReadStatus;
+    const auto read = dvRtns4::clsRegistry::ReadStrValue(m_machine, kWindowsVersionKey,
+                                                         QStringLiteral("ProgramFilesDir"));
     switch (read.status) {
     case SettingsReadStatus::Ok:
         break;
@@ -73,16 +41,11 @@ QString ApplicationSettings::ReadProgramFilesFolder(int& status) const {
         return QStringLiteral("?");
     }
     if (read.text.isEmpty()) {
-        status = 5;
-        return QStringLiteral("?");
-    }
-    const QString text = trimBlanks(cutAtZero(read.text));
-    if (text.isEmpty()) {
         status = 0;
         return QStringLiteral("?");
     }
     status = 1;
-    return text;
+    return read.text;
 }
 
 } // namespace lexora::startup

@@ -5,20 +5,19 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "clsRegistry.h"
 
 #include <QString>
 
 namespace lexora::startup {
 
 // Below the "Software" key of either area.
-inline const QString kDravikKey = QStringLiteral("DRAVIK");
 inline const QString kWindowsVersionKey = QStringLiteral("Microsoft\\Windows\\CurrentVersion");
-inline constexpr qsizetype kSettingBufferBytes = 3990;
 
 class ApplicationSettings {
 public:
-    ApplicationSettings(platform::SettingsStore& userStore,
-                        const platform::SettingsStore& machineStore);
+    ApplicationSettings(dvRtns4::SettingsStore& userStore,
+                        const dvRtns4::SettingsStore& machineStore);
 
     // The value of "SOFTWARE\DRAVIK" + subKey (user or machine area), cut at
     // its first zero character and trimmed of blanks; `defaultValue` when it
@@ -34,8 +33,8 @@ public:
     QString ReadProgramFilesFolder(int& status) const;
 
 private:
-    platform::SettingsStore& m_user;
-    const platform::SettingsStore& m_machine;
+    dvRtns4::clsRegistry m_registry;
+    const dvRtns4::SettingsStore& m_machine;
 };
 
 } // namespace lexora::startup

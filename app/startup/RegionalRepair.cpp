@@ -59,7 +59,7 @@ std::vector<RegionalValue> RegionalRepairValues(const platform::OsVersion& versi
     return values;
 }
 
-bool SetRegStrValueControlPanel(platform::SettingsStore& regionalStore, const QString& name,
+bool SetRegStrValueControlPanel(dvRtns4::SettingsStore& regionalStore, const QString& name,
                                 const QString& value) {
     return regionalStore.write(kInternationalKey, name,
                                value.isEmpty() ? QStringLiteral(" ") : value);

@@ -22,7 +22,7 @@ std::vector<RegionalValue> RegionalRepairValues(const platform::OsVersion& versi
 // Writes one string value into the regional store's "International" key
 // (the user's "Control Panel\International"), creating the key; an empty
 // value is written as one blank.
-bool SetRegStrValueControlPanel(platform::SettingsStore& regionalStore, const QString& name,
+bool SetRegStrValueControlPanel(dvRtns4::SettingsStore& regionalStore, const QString& name,
                                 const QString& value);
 
 } // namespace lexora::startup

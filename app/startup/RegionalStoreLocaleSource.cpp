@@ -7,13 +7,13 @@ namespace lexora::startup {
 
 using platform::LocaleInfo;
 
-RegionalStoreLocaleSource::RegionalStoreLocaleSource(const platform::SettingsStore& store,
+RegionalStoreLocaleSource::RegionalStoreLocaleSource(const dvRtns4::SettingsStore& store,
                                                      const platform::LocaleSource& fallback)
     : m_store(store), m_fallback(fallback) {}
 
 std::optional<QString> RegionalStoreLocaleSource::stored(const QString& valueName) const {
     const auto read = m_store.read(kInternationalKey, valueName);
-    if (read.status != platform::SettingsReadStatus::Ok)
+    if (read.status != dvRtns4::SettingsReadStatus::Ok)
         return std::nullopt;
     return read.text;
 }

@@ -16,14 +16,14 @@ inline const QString kInternationalKey = QStringLiteral("International");
 class RegionalStoreLocaleSource final : public platform::LocaleSource {
 public:
     // `store` stands for the user's "Control Panel" key.
-    RegionalStoreLocaleSource(const platform::SettingsStore& store,
+    RegionalStoreLocaleSource(const dvRtns4::SettingsStore& store,
                               const platform::LocaleSource& fallback);
     QString localeValue(platform::LocaleInfo info) const override;
 
 private:
     std::optional<QString> stored(const QString& valueName) const;
 
-    const platform::SettingsStore& m_store;
+    const dvRtns4::SettingsStore& m_store;
     const platform::LocaleSource& m_fallback;
 };
 

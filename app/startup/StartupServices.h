@@ -51,9 +51,9 @@ public:
 
 struct StartupServices {
     dvRtns4::MessagePresenter& messages;
-    platform::SettingsStore& userSettings;          // the user's "Software" key
-    const platform::SettingsStore& machineSettings; // the machine's "SOFTWARE" key
-    platform::SettingsStore& regionalSettings;      // the user's "Control Panel" key
+    dvRtns4::SettingsStore& userSettings;          // the user's "Software" key
+    const dvRtns4::SettingsStore& machineSettings; // the machine's "SOFTWARE" key
+    dvRtns4::SettingsStore& regionalSettings;      // the user's "Control Panel" key
     platform::InstanceLock& instanceLock;
     const platform::LocaleSource& locale;
     const platform::OsVersionSource& osVersion;

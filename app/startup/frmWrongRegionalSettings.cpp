@@ -25,7 +25,7 @@ void setColour(QLabel* label, const QColor& colour) {
 
 frmWrongRegionalSettings::frmWrongRegionalSettings(
     const LocaleSnapshot& snapshot, const platform::OsVersion& version,
-    const QString& fileDescription, platform::SettingsStore& regionalStore,
+    const QString& fileDescription, dvRtns4::SettingsStore& regionalStore,
     dvRtns4::MessagePresenter& messages, std::function<void()> endProgram, QWidget* parent)
     : QWidget(parent, Qt::Window), m_version(version), m_regionalStore(regionalStore),
       m_messages(messages), m_endProgram(std::move(endProgram)) {

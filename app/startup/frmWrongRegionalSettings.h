@@ -26,7 +26,7 @@ class frmWrongRegionalSettings final : public QWidget {
     Q_OBJECT
 public:
     frmWrongRegionalSettings(const LocaleSnapshot& snapshot, const platform::OsVersion& version,
-                             const QString& fileDescription, platform::SettingsStore& regionalStore,
+                             const QString& fileDescription, dvRtns4::SettingsStore& regionalStore,
                              dvRtns4::MessagePresenter& messages, std::function<void()> endProgram,
                              QWidget* parent = nullptr);
 
@@ -47,7 +47,7 @@ private:
 
     platform::OsVersion m_version;
     QString m_osName;
-    platform::SettingsStore& m_regionalStore;
+    dvRtns4::SettingsStore& m_regionalStore;
     dvRtns4::MessagePresenter& m_messages;
     std::function<void()> m_endProgram;
     bool m_ended = false;

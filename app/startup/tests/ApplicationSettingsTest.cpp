@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-using lexora::platform::IniSettingsStore;
+using dvRtns4::IniSettingsStore;
 using lexora::startup::ApplicationSettings;
 
 namespace {

@@ -21,7 +21,7 @@
 #include <memory>
 
 using namespace lexora::startup;
-using lexora::platform::IniSettingsStore;
+using dvRtns4::IniSettingsStore;
 using lexora::platform::LocaleInfo;
 
 namespace {

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace lexora::startup;
-using lexora::platform::IniSettingsStore;
+using dvRtns4::IniSettingsStore;
 using lexora::platform::LocaleInfo;
 using lexora::platform::OsVersion;
 using startuptest::FakeLocale;

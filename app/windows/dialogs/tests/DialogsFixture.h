@@ -31,14 +31,14 @@
 namespace dialogtest {
 
 // Values in memory; a write can be made to fail, and is seen as it happens.
-class MemorySettingsStore final : public lexora::platform::SettingsStore {
+class MemorySettingsStore final : public dvRtns4::SettingsStore {
 public:
-    lexora::platform::SettingsRead read(const QString& keyPath, const QString& valueName,
+    dvRtns4::SettingsRead read(const QString& keyPath, const QString& valueName,
                                         qsizetype) const override {
         const auto it = values.find(keyPath.toLower() + QLatin1Char('|') + valueName.toLower());
         if (it == values.end())
-            return {lexora::platform::SettingsReadStatus::KeyNotFound, {}};
-        return {lexora::platform::SettingsReadStatus::Ok, it.value()};
+            return {dvRtns4::SettingsReadStatus::KeyNotFound, {}};
+        return {dvRtns4::SettingsReadStatus::Ok, it.value()};
     }
     bool write(const QString& keyPath, const QString& valueName, const QString& value) override {
         if (onWrite)

@@ -4,9 +4,11 @@
 // always spelled the same key in more than one way.
 #pragma once
 
+#include "dvRtns4Export.h"
+
 #include <QString>
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
 enum class SettingsReadStatus {
     Ok,            // the value was read (its text may still be empty)
@@ -22,7 +24,7 @@ struct SettingsRead {
     QString text; // only with Ok
 };
 
-class SettingsStore {
+class DVRTNS4_EXPORT SettingsStore {
 public:
     virtual ~SettingsStore();
 
@@ -35,4 +37,4 @@ public:
     virtual bool write(const QString& keyPath, const QString& valueName, const QString& value) = 0;
 };
 
-} // namespace lexora::platform
+} // namespace dvRtns4

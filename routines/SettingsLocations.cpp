@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
 namespace {
 
@@ -35,4 +35,4 @@ QString userControlPanelSettingsFile() {
     return userConfigFolder() + QStringLiteral("/DRAVIK/ControlPanel.ini");
 }
 
-} // namespace lexora::platform
+} // namespace dvRtns4

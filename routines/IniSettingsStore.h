@@ -5,10 +5,11 @@
 #pragma once
 
 #include "SettingsStore.h"
+#include "dvRtns4Export.h"
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
-class IniSettingsStore final : public SettingsStore {
+class DVRTNS4_EXPORT IniSettingsStore final : public SettingsStore {
 public:
     explicit IniSettingsStore(QString filePath);
 
@@ -22,4 +23,4 @@ private:
     QString m_filePath;
 };
 
-} // namespace lexora::platform
+} // namespace dvRtns4

@@ -4,15 +4,17 @@
 // (/etc/xdg), all under "DRAVIK".
 #pragma once
 
+#include "dvRtns4Export.h"
+
 #include <QString>
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
 // The user's "Software" key: ~/.config/DRAVIK/Software.ini
-QString userSoftwareSettingsFile();
+DVRTNS4_EXPORT QString userSoftwareSettingsFile();
 // The machine's "SOFTWARE" key: /etc/xdg/DRAVIK/SOFTWARE.ini
-QString machineSoftwareSettingsFile();
+DVRTNS4_EXPORT QString machineSoftwareSettingsFile();
 // The user's "Control Panel" key (regional settings): ~/.config/DRAVIK/ControlPanel.ini
-QString userControlPanelSettingsFile();
+DVRTNS4_EXPORT QString userControlPanelSettingsFile();
 
-} // namespace lexora::platform
+} // namespace dvRtns4

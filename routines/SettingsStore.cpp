@@ -1,8 +1,8 @@
 // The settings store interface's out-of-line destructor.
 #include "SettingsStore.h"
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
 SettingsStore::~SettingsStore() = default;
 
-} // namespace lexora::platform
+} // namespace dvRtns4

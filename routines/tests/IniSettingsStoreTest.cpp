@@ -10,8 +10,8 @@
 
 #include <unistd.h>
 
-using lexora::platform::IniSettingsStore;
-using lexora::platform::SettingsReadStatus;
+using dvRtns4::IniSettingsStore;
+using dvRtns4::SettingsReadStatus;
 
 namespace {
 

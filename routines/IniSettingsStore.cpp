@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QStringList>
 
-namespace lexora::platform {
+namespace dvRtns4 {
 
 namespace {
 
@@ -102,4 +102,4 @@ bool IniSettingsStore::write(const QString& keyPath, const QString& valueName,
     return settings.status() == QSettings::NoError;
 }
 
-} // namespace lexora::platform
+} // namespace dvRtns4
