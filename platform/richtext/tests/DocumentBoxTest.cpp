@@ -147,6 +147,8 @@ TEST_F(DocumentBoxTest, ZoomsKeepsTheZoomForTheNextDocumentAndPrintsUnzoomed) {
     ASSERT_TRUE(box.LoadRtf(R"({\rtf1\ansi\fs24 Nomos 1566\par})"));
     ASSERT_DOUBLE_EQ(firstPointSize(*box.document()), 12.0);
     box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_Plus, Qt::ControlModifier);
     QTest::keyClick(&box, Qt::Key_Plus, Qt::ControlModifier);
