@@ -39,16 +39,19 @@ protected:
         viewer.resize(500, 400);
         viewer.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
-        viewer.Navigate(QStringLiteral("about:blank"));
-        viewer.Document().body().setInnerHTML(QStringLiteral(
+        showPage(QStringLiteral(
             "<H1>Νόμος 1566/1985</H1><p>Άρθρο 1. Σκοπός.</p><p>Άρθρο 2. Η ΑΔΕΙΑ και η άδεια.</p>"));
-        viewer.Document()
-            .All()
-            .tags(QStringLiteral("p"))
-            .item(0)
-            .Style()
-            .set(QStringLiteral("fontSize"), QStringLiteral("13"));
         viewer.view()->setFocus();
+    }
+
+    // A new page whose first paragraph is styled as the pages are.
+    void showPage(const QString& body) {
+        viewer.Navigate(QStringLiteral("about:blank"));
+        viewer.Document().body().setInnerHTML(body);
+        styleParagraph(0, QStringLiteral("fontSize"), QStringLiteral("13"));
+    }
+    void styleParagraph(int index, const QString& property, const QString& value) {
+        viewer.Document().All().tags(QStringLiteral("p")).item(index).Style().set(property, value);
     }
 
     QString findCount() const {
@@ -72,12 +75,7 @@ TEST_F(PageReadingTest, CtrlFFindsInThePageAndEscapeCloses) {
     EXPECT_EQ(viewer.view()->extraSelections().size(), 2);
 
     // A restyle draws the page again: the matches are found again in it.
-    viewer.Document()
-        .All()
-        .tags(QStringLiteral("p"))
-        .item(1)
-        .Style()
-        .set(QStringLiteral("color"), QStringLiteral("red"));
+    styleParagraph(1, QStringLiteral("color"), QStringLiteral("red"));
     EXPECT_EQ(viewer.view()->extraSelections().size(), 2);
     EXPECT_EQ(findCount(), QStringLiteral("2 από 2"));
 
@@ -102,14 +100,7 @@ TEST_F(PageReadingTest, ZoomEnlargesTheTextKeepsThroughNavigationAndNeverPrints)
     EXPECT_DOUBLE_EQ(viewer.unzoomedDocument()->defaultFont().pointSizeF(), ownDefault);
 
     // A new page is shown at the same zoom.
-    viewer.Navigate(QStringLiteral("about:blank"));
-    viewer.Document().body().setInnerHTML(QStringLiteral("<p>Άλλη σελίδα</p>"));
-    viewer.Document()
-        .All()
-        .tags(QStringLiteral("p"))
-        .item(0)
-        .Style()
-        .set(QStringLiteral("fontSize"), QStringLiteral("13"));
+    showPage(QStringLiteral("<p>Άλλη σελίδα</p>"));
     EXPECT_EQ(firstPixelSize(*viewer.view()->document()), qRound(own * 1.25));
 
     QTest::keyClick(viewer.view(), Qt::Key_0, Qt::ControlModifier);
