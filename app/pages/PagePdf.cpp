@@ -3,6 +3,8 @@
 // exist or is not writable is told apart before anything is drawn.
 #include "PagePdf.h"
 
+#include "PagePrinting.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -26,8 +28,8 @@ bool writePagePdf(const QTextDocument& page, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    page.print(&printer);
-    return printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
+    const bool drawn = printPage(page, printer);
+    return drawn && printer.printerState() != QPrinter::Error && QFileInfo(path).size() > 0;
 }
 
 } // namespace lexora::pages

@@ -210,7 +210,8 @@ void PageViewer::applyZoom(double factor) {
 }
 
 std::unique_ptr<QTextDocument> PageViewer::unzoomedDocument() const {
-    std::unique_ptr<QTextDocument> copy(m_view->document()->clone());
+    // Owned by the view while it lives, so that it finds the page's images.
+    std::unique_ptr<QTextDocument> copy(m_view->document()->clone(m_view));
     if (m_zoomFactor != 1.0) {
         copy->setDefaultFont(m_baseFont);
         textview::scaleTextSizes(*copy, 1.0 / m_zoomFactor);
@@ -262,7 +263,7 @@ void PageViewer::ExecWB(int command, int /*option: the dialog is always shown*/)
         return;
     if (!printer->isValid())
         throw PageError(QStringLiteral("The printer is not available."));
-    if (!printPage(*m_view->document(), *printer) || printer->printerState() == QPrinter::Error)
+    if (!printPage(*unzoomedDocument(), *printer) || printer->printerState() == QPrinter::Error)
         throw PageError(QStringLiteral("The page could not be printed."));
 }
 

@@ -62,7 +62,7 @@ void DocumentBox::applyZoom(double factor) {
 }
 
 std::unique_ptr<QTextDocument> DocumentBox::unzoomedDocument() const {
-    std::unique_ptr<QTextDocument> copy(document()->clone());
+    std::unique_ptr<QTextDocument> copy(document()->clone(const_cast<DocumentBox*>(this)));
     if (m_zoomFactor != 1.0)
         scaleDocument(*copy, 1.0 / m_zoomFactor);
     return copy;
