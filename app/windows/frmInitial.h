@@ -89,6 +89,9 @@ public:
     // the program through the endProgram hook.
     void reportFatalError(const QString& description);
 
+    // The status line along the window's foot, below both panes.
+    static constexpr int kStatusHeight = 22;
+
     const Edition& edition() const { return m_edition; }
     static QIcon logoPicture(EditionLogo logo);
 
@@ -120,7 +123,6 @@ private:
     QSize minimumWindowSize() const;
     // The height the panes share: the window's less the status line.
     int innerHeight() const { return height() - kStatusHeight; }
-    static constexpr int kStatusHeight = 22;
     void placeToolbar();
     void placeRightPane();
     void restoreTabState();

@@ -21,8 +21,8 @@ using namespace lexora;
 namespace {
 
 // A window with one page viewer and one document box, as a run makes it.
-struct Run {
-    explicit Run(const QString& file)
+struct ZoomRun {
+    explicit ZoomRun(const QString& file)
         : user(file), machine(file), settings(user, machine), viewer(new pages::PageViewer),
           box(new richtext::DocumentBox) {
         viewer->setObjectName(QStringLiteral("brwWebBrowser2"));
@@ -46,7 +46,7 @@ TEST(ViewerZoomMemoryTest, EachViewerComesBackAtTheZoomItWasLeftAt) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("settings.ini"));
     {
-        Run first(file);
+        ZoomRun first(file);
         EXPECT_EQ(first.viewer->zoom()->percent(), 100);
         first.window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&first.window));
@@ -56,7 +56,7 @@ TEST(ViewerZoomMemoryTest, EachViewerComesBackAtTheZoomItWasLeftAt) {
         first.box->setFocus();
         QTest::keyClick(first.box, Qt::Key_Minus, Qt::ControlModifier);
     }
-    Run second(file);
+    ZoomRun second(file);
     EXPECT_EQ(second.viewer->zoom()->percent(), 125);
     EXPECT_EQ(second.box->zoom()->percent(), 90);
 }
@@ -72,7 +72,7 @@ TEST(ViewerZoomMemoryTest, AStoredValueThatIsNoZoomIsLeftAside) {
         settings.WriteUserSetting(QString::fromLatin1(windows::kZoomKey),
                                   QStringLiteral("rtbWordLaw"), QStringLiteral("9000"));
     }
-    Run run(file);
+    ZoomRun run(file);
     EXPECT_EQ(run.viewer->zoom()->percent(), 100);
     EXPECT_EQ(run.box->zoom()->percent(), 300);
 }
