@@ -1,5 +1,6 @@
 // The program's entry: the real services of this desktop handed to the
 // start-up sequence, then the event loop, unless start-up ended the program.
+// With --pdf the program writes one act's page and ends, with no window.
 #include "ApplicationSettings.h"
 #include "FileSystem.h"
 #include "GreekStandardTexts.h"
@@ -7,6 +8,7 @@
 #include "InstanceLock.h"
 #include "MessagePresenter.h"
 #include "OsVersion.h"
+#include "PdfCommand.h"
 #include "ProgramContext.h"
 #include "ProgramState.h"
 #include "RegionalStoreLocaleSource.h"
@@ -19,9 +21,34 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
+namespace {
+
+void printError(const QString& text) {
+    std::fputs((QStringLiteral("lexora: ") + text + u'\n').toUtf8().constData(), stderr);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString usageError;
+    const std::optional<lexora::PdfRequest> pdf = lexora::findPdfRequest(arguments, usageError);
+    if (!usageError.isEmpty()) {
+        printError(usageError);
+        return lexora::kPdfUsage;
+    }
+    if (pdf) {
+        // Draw without a display, whatever the session offers.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return lexora::RunPdfCommand(*pdf, QCoreApplication::applicationDirPath(), printError);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexora"));
     QApplication::setApplicationDisplayName(lexora::kTitleKestrani);

@@ -5,6 +5,9 @@
 #include "PageError.h"
 #include "PagePrinting.h"
 #include "PrintDialogService.h"
+#include "platform/textview/FindBar.h"
+#include "platform/textview/TextScaling.h"
+#include "platform/textview/TextZoom.h"
 
 #include <QDir>
 #include <QEvent>
@@ -98,18 +101,23 @@ HtmlDocument documentFor(const Target& target) {
 
 } // namespace
 
-PageViewer::PageViewer(QWidget* parent) : QWidget(parent), m_view(new LocalResourceBrowser(this)) {
+PageViewer::PageViewer(QWidget* parent)
+    : QWidget(parent), m_view(new LocalResourceBrowser(this)),
+      m_find(new textview::FindBar(m_view, this, this)),
+      m_zoom(new textview::TextZoom(m_view, this, [this](double factor) { applyZoom(factor); })) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
+    layout->setSpacing(0);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_find);
     setFocusProxy(m_view);
     m_view->installEventFilter(this);
 
     // A browser's default face for text the page does not style.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    m_view->document()->setDefaultFont(font);
+    m_baseFont = QFont(QStringLiteral("Times New Roman"));
+    m_baseFont.setStyleHint(QFont::Serif);
+    m_baseFont.setPointSize(12);
+    m_view->document()->setDefaultFont(m_baseFont);
 
     connect(m_view, &QTextBrowser::anchorClicked, this,
             [this](const QUrl& url) { activateLink(url.toString()); });
@@ -176,12 +184,39 @@ void PageViewer::showDocument(HtmlDocument document, const QString& location,
 void PageViewer::render(bool structural) {
     QScrollBar* bar = m_view->verticalScrollBar();
     const int position = bar->value();
+    QFont font = m_baseFont;
+    font.setPointSizeF(m_baseFont.pointSizeF() * m_zoomFactor);
+    m_view->document()->setDefaultFont(font);
     m_view->setHtml(m_document->renderableMarkup());
+    textview::scaleTextSizes(*m_view->document(), m_zoomFactor);
     if (!structural) {
         // A change of style keeps the reader's place; size() lays the page out.
         (void)m_view->document()->size();
         bar->setValue(position);
     }
+    m_find->refresh();
+}
+
+void PageViewer::applyZoom(double factor) {
+    m_zoomFactor = factor;
+    if (!m_document)
+        return;
+    // Keep the reader at the same part of the page.
+    QScrollBar* bar = m_view->verticalScrollBar();
+    const double share = bar->maximum() > 0 ? double(bar->value()) / bar->maximum() : 0.0;
+    render(true);
+    (void)m_view->document()->size();
+    bar->setValue(static_cast<int>(share * bar->maximum() + 0.5));
+}
+
+std::unique_ptr<QTextDocument> PageViewer::unzoomedDocument() const {
+    // Owned by the view while it lives, so that it finds the page's images.
+    std::unique_ptr<QTextDocument> copy(m_view->document()->clone(m_view));
+    if (m_zoomFactor != 1.0) {
+        copy->setDefaultFont(m_baseFont);
+        textview::scaleTextSizes(*copy, 1.0 / m_zoomFactor);
+    }
+    return copy;
 }
 
 void PageViewer::activateLink(const QString& href) {
@@ -228,7 +263,7 @@ void PageViewer::ExecWB(int command, int /*option: the dialog is always shown*/)
         return;
     if (!printer->isValid())
         throw PageError(QStringLiteral("The printer is not available."));
-    if (!printPage(*m_view->document(), *printer) || printer->printerState() == QPrinter::Error)
+    if (!printPage(*unzoomedDocument(), *printer) || printer->printerState() == QPrinter::Error)
         throw PageError(QStringLiteral("The page could not be printed."));
 }
 

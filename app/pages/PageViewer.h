@@ -17,16 +17,27 @@
 //   NavigateComplete2(address), then DocumentComplete(address), once the new
 //     document is in place (also after Refresh).
 //   GotFocus() when the view receives the keyboard focus.
+//
+// The reader can find in the page (a find bar below it, Ctrl+F) and zoom it
+// (Ctrl++, Ctrl+-, Ctrl+0, Ctrl+wheel); the zoom stays through navigations.
 #pragma once
 
 #include "HtmlDocument.h"
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QTextBrowser;
+class QTextDocument;
+
+namespace lexora::textview {
+class FindBar;
+class TextZoom;
+} // namespace lexora::textview
 
 namespace lexora::pages {
 
@@ -74,6 +85,11 @@ public:
     // The view that draws the document (for layout, focus and tests).
     QTextBrowser* view() const;
 
+    textview::FindBar* findBar() const { return m_find; }
+    textview::TextZoom* zoom() const { return m_zoom; }
+    // The rendered document at its own sizes, whatever the zoom, for paper.
+    std::unique_ptr<QTextDocument> unzoomedDocument() const;
+
 signals:
     void BeforeNavigate2(const QString& address, bool& cancel);
     void NavigateComplete2(const QString& address);
@@ -87,8 +103,13 @@ private:
     void load(const QString& address);
     void showDocument(HtmlDocument document, const QString& location, const QString& fragment);
     void render(bool structural);
+    void applyZoom(double factor);
 
     LocalResourceBrowser* m_view;
+    textview::FindBar* m_find;
+    textview::TextZoom* m_zoom;
+    QFont m_baseFont;
+    double m_zoomFactor = 1.0;
     std::optional<HtmlDocument> m_document;
     QString m_location;
     PrintDialogService* m_printService = nullptr;

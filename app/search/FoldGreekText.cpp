@@ -1,39 +1,15 @@
-// Folding is done code point by code point: the full upper-case mapping of
-// the toolkit would split ΐ and ΰ into three code points each, which the
-// replacements below could then no longer find.
+// The search texts' folding: the viewers' letter folding with the blanks at
+// both ends trimmed (the replacements touch no blank, so the order of the two
+// steps does not matter).
 #include "FoldGreekText.h"
 
 #include "TextHelpers.h"
-
-#include <array>
-#include <utility>
+#include "platform/text/GreekFolding.h"
 
 namespace lexora::search {
 
-namespace {
-
-// Applied in this order to the upper-cased text.
-constexpr std::array<std::pair<char16_t, char16_t>, 11> kPlainCapitals{{
-    {u'\u03AB', u'\u03A5'}, // Ϋ -> Υ
-    {u'\u03B0', u'\u03A5'}, // ΰ -> Υ
-    {u'\u03AA', u'\u0399'}, // Ϊ -> Ι
-    {u'\u0390', u'\u0399'}, // ΐ -> Ι
-    {u'\u0386', u'\u0391'}, // Ά -> Α
-    {u'\u0388', u'\u0395'}, // Έ -> Ε
-    {u'\u038C', u'\u039F'}, // Ό -> Ο
-    {u'\u038E', u'\u03A5'}, // Ύ -> Υ
-    {u'\u038A', u'\u0399'}, // Ί -> Ι
-    {u'\u0389', u'\u0397'}, // Ή -> Η
-    {u'\u038F', u'\u03A9'}, // Ώ -> Ω
-}};
-
-} // namespace
-
 QString FoldGreekText(const QString& value) {
-    QString folded = dvRtns4::trimSpaces(dvRtns4::upperCase(value));
-    for (const auto& [from, to] : kPlainCapitals)
-        folded.replace(QChar(from), QChar(to));
-    return folded;
+    return dvRtns4::trimSpaces(lexora::text::foldGreekLetters(value));
 }
 
 } // namespace lexora::search

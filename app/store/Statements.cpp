@@ -144,6 +144,10 @@ QString actHeaderFromHistory(Id id) {
            QStringLiteral(" and law.type_id = LAWTYPE.type_id ");
 }
 
+QString actCodeOf(Id id) {
+    return QStringLiteral(" SELECT law.law_code FROM law WHERE law.law_id = ") + num(id);
+}
+
 QString actHeader(Id id) {
     return QStringLiteral(" SELECT law.title,law.descr,law.type_id,law.all_law_flag, BlobType, "
                           "LAWTYPE.display_flag ") +

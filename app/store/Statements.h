@@ -42,6 +42,7 @@ QString topicPage(Id topicId);
 QString abstractLinks(Id abstractId);
 QString actHeaderFromHistory(Id id);
 QString actHeader(Id id);
+QString actCodeOf(Id id); // the name proposed for saving an act as PDF
 QString assembledActHead(Id id);
 QString assembledActRows(const dvRtns4::Variant& lawCode);
 QString articleRowCount(const dvRtns4::Variant& articleCode, const dvRtns4::Variant& lawCode);

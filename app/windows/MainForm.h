@@ -73,6 +73,8 @@ struct MainForm {
     QLabel* lbllaw = nullptr;
     QLabel* lblDocument = nullptr;
     Dravik::Progress* ProgressBar1 = nullptr;
+    // The status line along the window's foot (what a search found).
+    QLabel* lblStatus = nullptr;
 
     // Command buttons.
     QToolButton* cmdpichistory = nullptr;

@@ -3,6 +3,7 @@
 // and the document commands.
 #include "ProgramHooks.h"
 
+#include "ActViewerTrail.h"
 #include "DialogsInstall.h"
 #include "DocumentCommandsInstall.h"
 #include "HistoryInstall.h"
@@ -12,6 +13,9 @@
 #include "ScheduleTreeFill.h"
 #include "SearchInstall.h"
 #include "TopicTreeFill.h"
+#include "ViewerZoomMemory.h"
+#include "WindowKeys.h"
+#include "WindowMemory.h"
 #include "frmInitial.h"
 #include "frmhotbrowser.h"
 
@@ -47,14 +51,25 @@ void installProgramHooks(frmInitial& window, startup::ApplicationSettings* setti
     };
 
     pages::connectLinkHandlers(form, context);
+    pages::installActViewerTrail(form, context);
     search::installSearch(form, hooks, context);
     dialogs::installDialogs(form, hooks, context, settings);
 
     // The history and the document commands serve the law viewer window too.
     LawViewerHooks viewerHooks;
+    if (settings != nullptr)
+        viewerHooks.created = [settings](QWidget& viewer) {
+            rememberViewerZoom(viewer, *settings);
+        };
     history::installHistory(form, hooks, context, viewerHooks);
     pages::installDocumentCommands(form, context, hooks, viewerHooks);
     setLawViewerHooks(std::move(viewerHooks));
+
+    installWindowKeys(form);
+    if (settings != nullptr) {
+        rememberViewerZoom(window, *settings);
+        rememberWindow(window, *settings);
+    }
 }
 
 } // namespace lexora::windows

@@ -183,9 +183,10 @@ void frmInitial::buildToolbar() {
     f.imLogo->setGeometry(px(100), (kToolbarHeight - 36) / 2, 180, 36);
 
     static const char* const pictures[] = {"help", "about", "settings", "exit"};
-    static const QString captions[] = {QStringLiteral("Βοήθεια"),
-                                       QStringLiteral("Για την εφαρμογή"),
-                                       QStringLiteral("Ρυθμίσεις"), QStringLiteral("Έξοδος")};
+    // The designed captions, with a letter underlined for Alt.
+    static const QString captions[] = {QStringLiteral("&Βοήθεια"),
+                                       QStringLiteral("&Για την εφαρμογή"),
+                                       QStringLiteral("&Ρυθμίσεις"), QStringLiteral("Έ&ξοδος")};
     for (int i = 0; i < 4; ++i) {
         auto* button = named(new QToolButton(f.sspToolbar), indexed("cmdtoolbar", i));
         button->setText(captions[i]);
@@ -343,6 +344,9 @@ void frmInitial::buildRightPane() {
     f.rtbWord->setEnabled(false);
     f.rtbWordLawTopic->setEnabled(false);
     f.rtbWordLaw->setEnabled(false);
+
+    f.lblStatus = named(new QLabel(this), QStringLiteral("lblStatus"));
+    f.lblStatus->setTextFormat(Qt::PlainText);
 
     f.ProgressBar1 = named(new Dravik::Progress(this), QStringLiteral("ProgressBar1"));
     f.ProgressBar1->hide();

@@ -78,9 +78,19 @@ public:
     // Applies the arrangement of the current tab (also run by the resize).
     void ApplyTabLayout();
 
+    // The two splitters' places, in pixels: the width of the left pane and
+    // the top of the horizontal splitter (-1 before it was first placed).
+    int leftPaneWidth() const;
+    int splitTop() const { return m_splitTop; }
+    // Puts the splitters back, within the limits a drag keeps to.
+    void restoreSplitters(int leftPaneWidth, int splitTop);
+
     // Reports an error the program cannot go on from, in Greek, and ends
     // the program through the endProgram hook.
     void reportFatalError(const QString& description);
+
+    // The status line along the window's foot, below both panes.
+    static constexpr int kStatusHeight = 22;
 
     const Edition& edition() const { return m_edition; }
     static QIcon logoPicture(EditionLogo logo);
@@ -111,6 +121,8 @@ private:
     // The smallest size at which every toolbar button and both viewers stay
     // usable; the window's minimum size.
     QSize minimumWindowSize() const;
+    // The height the panes share: the window's less the status line.
+    int innerHeight() const { return height() - kStatusHeight; }
     void placeToolbar();
     void placeRightPane();
     void restoreTabState();

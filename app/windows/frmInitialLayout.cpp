@@ -72,13 +72,15 @@ void frmInitial::resizeStep() {
     // 5. The tab control keeps its top and left and reaches the bottom.
     const QRect tab = f.SSTab1->geometry();
     const int tabTop = f.sspToolbar->height() + px(60);
-    const int tabHeight = height() - tabTop;
+    const int tabHeight = innerHeight() - tabTop;
     if (tabHeight > 0)
         f.SSTab1->setGeometry(tab.left() > 0 ? tab.left() : px(60), tabTop,
                               tab.width() > 0 ? tab.width() : px(6700), tabHeight);
 
     // 6, 7. The splitter and the right pane.
     placeRightPane();
+
+    f.lblStatus->setGeometry(px(60), innerHeight(), width() - px(120), kStatusHeight);
 
     // 8, 9.
     ApplyTabLayout();
@@ -105,13 +107,13 @@ void frmInitial::placeRightPane() {
     const int left = m_picDrag->geometry().right() + 1 + px(25);
     const int width = std::max(1, this->width() - px(60) - left);
     const int top = tab.top();
-    const int bottom = height() - px(100); // the viewers end 100 twips above the bottom
+    const int bottom = innerHeight() - px(100); // the viewers end 100 twips above the bottom
 
     f.sspAbstract->setGeometry(left, top, width, kPanelHeight);
     const int upperTop = top + kPanelHeight;
 
     // The horizontal splitter keeps its place while the window allows it.
-    const int lowest = height() - px(2000);
+    const int lowest = innerHeight() - px(2000);
     const int highest = upperTop + px(500);
     if (m_splitTop < 0)
         m_splitTop = upperTop + (bottom - upperTop) * 55 / 100;
@@ -293,12 +295,28 @@ bool frmInitial::picDrag_MouseMove(int x) {
     return true;
 }
 
+int frmInitial::leftPaneWidth() const {
+    return m_form.SSTab1->width();
+}
+
+void frmInitial::restoreSplitters(int leftPaneWidth, int splitTop) {
+    const int inner = width();
+    if (leftPaneWidth > 0 && leftPaneWidth * 5 >= inner && leftPaneWidth * 3 <= inner * 2) {
+        QRect tab = m_form.SSTab1->geometry();
+        tab.setWidth(leftPaneWidth);
+        m_form.SSTab1->setGeometry(tab);
+    }
+    if (splitTop > 0)
+        m_splitTop = splitTop; // the layout keeps it within the window
+    resizeStep();
+}
+
 bool frmInitial::picDrag2_MouseMove(int y) {
     const int newTop = m_picDrag2->y() + y;
     const QRect upper = m_form.brwWebBrowser1->geometry();
     if (newTop < upper.top() + upper.height() / 5 + px(500))
         return false;
-    if (newTop > height() - px(2000))
+    if (newTop > innerHeight() - px(2000))
         return false;
     m_splitTop = newTop;
     placeRightPane();

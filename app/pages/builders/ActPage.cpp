@@ -48,31 +48,46 @@ bool isSingleRow(const engine::Recordset& header) {
            (detail::flagIs(wholeText, 0) && !display.isMissing() && display.toInt() != 1);
 }
 
+// The page of the act whose header row is current; the header is closed.
+ActPageContent contentFromHeader(engine::Connection& connection, engine::Recordset& header,
+                                 std::int32_t id) {
+    if (isSingleRow(header)) {
+        if (!header.value(QStringLiteral("BlobType")).isMissing() &&
+            !header.value(QStringLiteral("BlobType")).toString().isEmpty()) {
+            header.close();
+            return {ActPageContent::Attachment, {}};
+        }
+        const QString page =
+            QStringLiteral("<h1>") + header.value(QStringLiteral("title")).toString() +
+            QStringLiteral("</h1>") + header.value(QStringLiteral("descr")).toString();
+        header.close();
+        return {ActPageContent::Page, page};
+    }
+    header.close();
+    return {ActPageContent::Page,
+            detail::assembleText(connection, detail::actStatements(), id).page()};
+}
+
 QString buildPage(windows::MainForm& form, startup::ProgramContext& context, std::int32_t id,
                   bool fromHistory, bool HotBrowser) {
     engine::Recordset header = context.connection.openRecordset(
         fromHistory ? store::actHeaderFromHistory(id) : store::actHeader(id));
     if (context.state.gNodeMarker == QLatin1String("p") || header.eof())
         return {};
-
-    if (isSingleRow(header)) {
-        if (!header.value(QStringLiteral("BlobType")).isMissing() &&
-            !header.value(QStringLiteral("BlobType")).toString().isEmpty()) {
-            header.close();
-            attachedDocuments().ShowLawFile(form, context, id, HotBrowser);
-            return {};
-        }
-        const QString page =
-            QStringLiteral("<h1>") + header.value(QStringLiteral("title")).toString() +
-            QStringLiteral("</h1>") + header.value(QStringLiteral("descr")).toString();
-        header.close();
-        return page;
-    }
-    header.close();
-    return detail::assembleText(context.connection, detail::actStatements(), id).page();
+    const ActPageContent content = contentFromHeader(context.connection, header, id);
+    if (content.kind == ActPageContent::Attachment)
+        attachedDocuments().ShowLawFile(form, context, id, HotBrowser);
+    return content.html;
 }
 
 } // namespace
+
+ActPageContent actPageContent(engine::Connection& connection, std::int32_t id) {
+    engine::Recordset header = connection.openRecordset(store::actHeader(id));
+    if (header.eof())
+        return {};
+    return contentFromHeader(connection, header, id);
+}
 
 void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& context,
                             const QString& brwname, bool HotBrowser) {

@@ -7,6 +7,11 @@
 
 #include <QString>
 
+#include <cstdint>
+
+namespace engine {
+class Connection;
+}
 namespace lexora::windows {
 struct MainForm;
 }
@@ -22,6 +27,18 @@ namespace lexora::pages {
 // to the user; the page is then empty unless it was complete already.
 void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& context,
                             const QString& brwname, bool HotBrowser);
+
+// The page of an act as the legislation tab shows it, without showing it.
+struct ActPageContent {
+    enum Kind {
+        Missing,    // no act with that id
+        Attachment, // the act is an attached document, not a page
+        Page,
+    } kind = Missing;
+    QString html; // with Page
+};
+// Throws engine::EngineError for a database error.
+ActPageContent actPageContent(engine::Connection& connection, std::int32_t id);
 
 inline const QString kNotHistory = QStringLiteral("not_history");
 inline const QString kHistory = QStringLiteral("history");

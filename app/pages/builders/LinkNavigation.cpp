@@ -109,8 +109,13 @@ void brwhotbrowser_BeforeNavigate2(windows::MainForm& form, startup::ProgramCont
     if (!id)
         return;
     cancel = true;
-    context.state.gCurrentLawId = *id;
-    context.state.gViewerLawId = *id;
+    showActInLawViewer(form, context, brwhotbrowser, *id);
+}
+
+void showActInLawViewer(windows::MainForm& form, startup::ProgramContext& context,
+                        PageViewer& brwhotbrowser, std::int32_t id) {
+    context.state.gCurrentLawId = id;
+    context.state.gViewerLawId = id;
     navigate_to_hotbrowser(form, context, kNotHistory, true);
     WritePendingPage(context, brwhotbrowser);
 }

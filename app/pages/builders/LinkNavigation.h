@@ -49,5 +49,9 @@ void actPage_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& c
 // brwhotbrowser (the law viewer window): the act opens in the same viewer.
 void brwhotbrowser_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
                                    PageViewer& brwhotbrowser, const QString& address, bool& cancel);
+// Shows an act in the law viewer window's page viewer (or its document
+// controls), as a link inside that window does.
+void showActInLawViewer(windows::MainForm& form, startup::ProgramContext& context,
+                        PageViewer& brwhotbrowser, std::int32_t id);
 
 } // namespace lexora::pages

@@ -5,8 +5,10 @@
 #include "MainWindowHooks.h"
 #include "PageStyling.h"
 #include "PageViewer.h"
+#include "PdfFileDialog.h"
 #include "PrinterDialog.h"
 #include "ProcessRunner.h"
+#include "SaveAsPdf.h"
 #include "frmhotbrowser.h"
 
 #include <QObject>
@@ -28,6 +30,7 @@ public:
 
     office::QProcessRunner runner;
     printing::PrinterDialog printerDialog;
+    printing::PdfFileDialog pdfDialog;
     SystemDocumentClock clock;
     DocumentCommands commands;
 };
@@ -70,6 +73,7 @@ DocumentCommands& installDocumentCommands(windows::MainForm& form, startup::Prog
                                           windows::LawViewerHooks& viewerHooks) {
     auto* owner = new ProgramDocumentCommands(form, context);
     connectDocumentCommands(owner->commands, form, hooks, viewerHooks, owner->printerDialog);
+    installSaveAsPdf(form, context, viewerHooks, owner->pdfDialog);
     return owner->commands;
 }
 

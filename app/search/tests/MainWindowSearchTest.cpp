@@ -9,6 +9,7 @@
 #include "frmInitial.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -78,6 +79,32 @@ TEST_F(MainWindowSearchTest, SearchesFromTheBoxesOfEachTab) {
     EXPECT_EQ(expandedKeys(*f.tvwTreeschedule[0]), (QStringList{"l1", "l10"}));
 
     EXPECT_TRUE(messages.shown.empty());
+    window->close();
+}
+
+TEST_F(MainWindowSearchTest, TheStatusLineTellsWhatWasFoundAndTheFirstMatchIsSelected) {
+    auto window = openWindow();
+    auto& f = window->form();
+    ASSERT_NE(f.lblStatus, nullptr);
+
+    f.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
+    typeAndEnter(f.txtsearch[1], QStringLiteral("άδεια"));
+    EXPECT_EQ(f.lblStatus->text(), QStringLiteral("Βρέθηκαν 2 θέματα"));
+    ASSERT_NE(f.tvwTree->selectedNode(), nullptr);
+    EXPECT_EQ(f.tvwTree->selectedNode()->key(), QStringLiteral("l111"));
+
+    f.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+    typeAndEnter(f.txtsearchlaw[0], QStringLiteral("1566"));
+    EXPECT_EQ(f.lblStatus->text(), QStringLiteral("Βρέθηκε 1 νομοθέτημα"));
+    EXPECT_EQ(f.tvwTreelaw->selectedNode()->key(), QStringLiteral("c101"));
+
+    typeAndEnter(f.txtsearchlaw[1], QStringLiteral("ανύπαρκτο"));
+    EXPECT_EQ(f.lblStatus->text(), QStringLiteral("Δεν βρέθηκε κανένα αποτέλεσμα"));
+    EXPECT_EQ(f.tvwTreelaw->selectedNode(), nullptr);
+
+    // An empty box brings the whole tree back: nothing to report.
+    typeAndEnter(f.txtsearchlaw[1], QString());
+    EXPECT_TRUE(f.lblStatus->text().isEmpty());
     window->close();
 }
 

@@ -5,6 +5,7 @@
 #include "PageViewer.h"
 #include "RecordingMessages.h"
 #include "SearchBoxes.h"
+#include "SearchFeedback.h"
 #include "SearchFixture.h"
 #include "SearchInstall.h"
 #include "SearchSupport.h"
@@ -232,3 +233,23 @@ TEST_F(SearchBoxTest, EnterInTheLegislationKeywordBoxRunsTheKeywordSearch) {
 }
 
 } // namespace
+
+TEST(SearchFeedbackTest, TheSentenceAgreesWithTheNumberAndTheKind) {
+    using lexora::search::FoundKind;
+    const struct {
+        int count;
+        FoundKind kind;
+        const char* text;
+    } cases[] = {
+        {0, FoundKind::Topics, "Δεν βρέθηκε κανένα αποτέλεσμα"},
+        {0, FoundKind::Acts, "Δεν βρέθηκε κανένα αποτέλεσμα"},
+        {1, FoundKind::Topics, "Βρέθηκε 1 θέμα"},
+        {8, FoundKind::Topics, "Βρέθηκαν 8 θέματα"},
+        {1, FoundKind::Acts, "Βρέθηκε 1 νομοθέτημα"},
+        {1001, FoundKind::Acts, "Βρέθηκαν 1001 νομοθετήματα"},
+        {3, FoundKind::ChartEntries, "Βρέθηκαν 3 θέματα"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(lexora::search::foundMessage(c.count, c.kind), QString::fromUtf8(c.text))
+            << c.count;
+}

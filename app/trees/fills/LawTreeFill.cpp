@@ -76,6 +76,12 @@ void AddlawChildrenNodes(TreeControl& tvwTreelaw, engine::Connection& connection
             TreeNode* node =
                 fill::addNodeOnce(tvwTreelaw, typeKey, actKeyOf(lawId), lawCode.toString());
             if (node != nullptr) {
+                // The node shows the act's code; its title, often long, wraps
+                // in the tool tip.
+                const QString title = rs.value(QStringLiteral("title")).toString().trimmed();
+                if (!title.isEmpty())
+                    node->setToolTip(0, QStringLiteral("<p>") + title.toHtmlEscaped() +
+                                            QStringLiteral("</p>"));
                 if (l_init_tree)
                     node->parentNode()->setImageKey(fill::closedImage());
                 else

@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QPointer>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
@@ -79,6 +80,30 @@ frmhotbrowser::frmhotbrowser(MainForm& form, startup::ProgramContext& context, Q
     cmdhotconnprint->setIconSize(QSize(24, 24));
     cmdhotconnprint->setGeometry(0, kButtonTop, kButtonSize, kButtonSize);
 
+    cmdhotback = new QToolButton(sspLaw);
+    cmdhotback->setObjectName(QStringLiteral("cmdhotback"));
+    cmdhotback->setToolTip(QStringLiteral("Προηγούμενο Νομοθέτημα (Alt+Αριστερό βέλος)"));
+    cmdhotback->setIcon(themedIcon("go-previous", QStyle::SP_ArrowBack, this));
+    cmdhotback->setIconSize(QSize(24, 24));
+    cmdhotback->setGeometry(pixels(kGapTwips), kButtonTop, kButtonSize, kButtonSize);
+    cmdhotforward = new QToolButton(sspLaw);
+    cmdhotforward->setObjectName(QStringLiteral("cmdhotforward"));
+    cmdhotforward->setToolTip(QStringLiteral("Επόμενο Νομοθέτημα (Alt+Δεξί βέλος)"));
+    cmdhotforward->setIcon(themedIcon("go-next", QStyle::SP_ArrowForward, this));
+    cmdhotforward->setIconSize(QSize(24, 24));
+    cmdhotforward->setGeometry(pixels(kGapTwips) + kButtonSize + 4, kButtonTop, kButtonSize,
+                               kButtonSize);
+    updateTrailButtons();
+    connect(cmdhotback, &QToolButton::clicked, this, &frmhotbrowser::GoBack);
+    connect(cmdhotforward, &QToolButton::clicked, this, &frmhotbrowser::GoForward);
+    for (const auto& [keys, action] :
+         {std::pair{QKeySequence(QKeySequence::Back), &frmhotbrowser::GoBack},
+          std::pair{QKeySequence(QKeySequence::Forward), &frmhotbrowser::GoForward}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    }
+
     brwhotbrowser = new pages::PageViewer(this);
     brwhotbrowser->setObjectName(QStringLiteral("brwhotbrowser"));
     rtbhotBrowser = new richtext::DocumentBox(this);
@@ -92,6 +117,10 @@ frmhotbrowser::frmhotbrowser(MainForm& form, startup::ProgramContext& context, Q
             [this](const QString& address, bool& cancel) {
                 pages::brwhotbrowser_BeforeNavigate2(m_form, m_context, *brwhotbrowser, address,
                                                      cancel);
+                if (cancel) { // an act link was followed
+                    m_trail.visit(m_context.state.gViewerLawId);
+                    updateTrailButtons();
+                }
             });
     connect(brwhotbrowser, &pages::PageViewer::DocumentComplete, this,
             [this] { brwhotbrowser_DocumentComplete(); });
@@ -124,7 +153,30 @@ void frmhotbrowser::Form_Load() {
         cmdpicsavewholelaw->setEnabled(false);
         Form_Resize();
     }
+    if (m_context.state.gViewerLawId != 0)
+        m_trail.visit(m_context.state.gViewerLawId);
+    updateTrailButtons();
     brwhotbrowser->Navigate(QStringLiteral("about:blank"));
+}
+
+void frmhotbrowser::GoBack() {
+    showTrailAct(m_trail.back());
+}
+
+void frmhotbrowser::GoForward() {
+    showTrailAct(m_trail.forward());
+}
+
+void frmhotbrowser::showTrailAct(std::optional<std::int32_t> id) {
+    if (!id)
+        return;
+    pages::showActInLawViewer(m_form, m_context, *brwhotbrowser, *id);
+    updateTrailButtons();
+}
+
+void frmhotbrowser::updateTrailButtons() {
+    cmdhotback->setEnabled(m_trail.canGoBack());
+    cmdhotforward->setEnabled(m_trail.canGoForward());
 }
 
 void frmhotbrowser::brwhotbrowser_DocumentComplete() {
@@ -210,8 +262,11 @@ frmhotbrowser* openLawViewer() {
 }
 
 frmhotbrowser& lawViewer(MainForm& form, startup::ProgramContext& context) {
-    if (!g_window)
+    if (!g_window) {
         g_window = new frmhotbrowser(form, context, form.window);
+        if (g_hooks.created)
+            g_hooks.created(*g_window);
+    }
     return *g_window;
 }
 

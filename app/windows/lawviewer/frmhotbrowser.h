@@ -10,6 +10,8 @@
 // button is hidden), and the three display controls filling the rest.
 #pragma once
 
+#include "ActTrail.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -42,6 +44,7 @@ struct LawViewerHooks {
     std::function<void()> saveAct;             // cmdpicsavewholelaw: the act save click
     std::function<void(frmhotbrowser&)> print; // cmdhotconnprint: print what is shown
     std::function<void()> saveHistory;         // on unload: write the history file
+    std::function<void(QWidget&)> created;     // once the window and its controls exist
 };
 void setLawViewerHooks(LawViewerHooks hooks);
 
@@ -55,6 +58,10 @@ public:
     QFrame* sspLaw = nullptr;
     QToolButton* cmdpicsavewholelaw = nullptr;
     QToolButton* cmdhotconnprint = nullptr;
+    // Back to the act shown before a link was followed, and forward again
+    // (also Alt+Left and Alt+Right).
+    QToolButton* cmdhotback = nullptr;
+    QToolButton* cmdhotforward = nullptr;
     pages::PageViewer* brwhotbrowser = nullptr;
     richtext::DocumentBox* rtbhotBrowser = nullptr;
     pages::PageViewer* brwFilehotbrowser = nullptr;
@@ -77,13 +84,19 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    void GoBack();
+    void GoForward();
+
 private:
     void brwhotbrowser_DocumentComplete();
+    void showTrailAct(std::optional<std::int32_t> id);
+    void updateTrailButtons();
 
     MainForm& m_form;
     startup::ProgramContext& m_context;
     bool m_loaded = false;
     bool m_unloaded = false;
+    ActTrail m_trail;
 };
 
 // The window if one is open, else nullptr.

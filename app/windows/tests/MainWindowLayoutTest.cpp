@@ -136,7 +136,8 @@ TEST_F(MainWindowLayoutTest, TheHorizontalSplitterIsHiddenOnTheLegislationAndHis
     for (int tab : {kTabLaws, kTabHistory}) {
         chooseTab(tab);
         EXPECT_FALSE(picDrag2()->isVisible());
-        EXPECT_EQ(form().brwWebBrowser3->geometry().bottom(), window->height() - px(100) - 1);
+        EXPECT_EQ(form().brwWebBrowser3->geometry().bottom(),
+                  window->height() - frmInitial::kStatusHeight - px(100) - 1);
     }
     chooseTab(kTabTopics);
     EXPECT_TRUE(picDrag2()->isVisible());
@@ -145,14 +146,17 @@ TEST_F(MainWindowLayoutTest, TheHorizontalSplitterIsHiddenOnTheLegislationAndHis
 TEST_F(MainWindowLayoutTest, TheResizeStepArrangesTheWindow) {
     window->resize(1000, 700);
     const QRect tab = form().SSTab1->geometry();
-    EXPECT_EQ(tab.bottom(), 700 - 1);
+    // The panes reach the status line along the foot.
+    EXPECT_EQ(tab.bottom(), 700 - frmInitial::kStatusHeight - 1);
+    EXPECT_EQ(form().lblStatus->geometry().top(), 700 - frmInitial::kStatusHeight);
     EXPECT_EQ(form().sspToolbar->width(), 1000);
     EXPECT_EQ(form().cmdtoolbar[3]->geometry().right(), 1000 - px(200) - 1);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(form().cmdtoolbar[static_cast<std::size_t>(i + 1)]->x() -
                       form().cmdtoolbar[static_cast<std::size_t>(i)]->geometry().right() - 1,
                   px(200));
-    EXPECT_EQ(form().brwWebBrowser2->geometry().bottom(), 700 - px(100) - 1);
+    EXPECT_EQ(form().brwWebBrowser2->geometry().bottom(),
+              700 - frmInitial::kStatusHeight - px(100) - 1);
     EXPECT_EQ(picDrag()->x(), tab.right() + 1);
 }
 

@@ -5,7 +5,13 @@
 #include "PageViewer.h"
 #include "ProgramHooks.h"
 
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
+
+#include <memory>
 
 using namespace windowstest;
 using namespace lexora::windows;
@@ -52,6 +58,48 @@ TEST_F(ProgramHooksTest, AClickOnATopicShowsItsPageAndEmptySpaceBlanksIt) {
                       QPoint(20, tree->viewport()->height() - 5));
     EXPECT_TRUE(bodyOf(form().brwWebBrowser1).isEmpty());
     EXPECT_FALSE(calls.contains(QStringLiteral("endProgram")));
+}
+
+TEST_F(ProgramHooksTest, TheWindowKeysPressTheButtonsThatDoTheJob) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    MainForm& f = form();
+
+    // Ctrl+L: the upper search box of the tab, then the lower one, then back.
+    f.SSTab1->setCurrentIndex(kTabLaws);
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(f.txtsearchlaw[0]->hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(f.txtsearchlaw[1]->hasFocus());
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(f.txtsearchlaw[0]->hasFocus());
+
+    // Ctrl+P presses the print button of the page in view; what it does
+    // then is the button's own business.
+    const auto pressesOf = [](QToolButton* button) {
+        QObject::disconnect(button, &QToolButton::clicked, nullptr, nullptr);
+        return std::make_unique<QSignalSpy>(button, &QToolButton::clicked);
+    };
+    auto lawPrint = pressesOf(f.cmdpiclawhist);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(lawPrint->size(), 1);
+    f.SSTab1->setCurrentIndex(kTabTopics);
+    auto abstractPrint = pressesOf(f.cmdpicprintabstr);
+    auto actPrint = pressesOf(f.cmdpiclaw);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(abstractPrint->size(), 1); // no act shown yet
+    f.brwWebBrowser2->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(actPrint->size(), 1);
+
+    // F1, Alt+B (the help button's letter), Ctrl+Q.
+    auto help = pressesOf(f.cmdtoolbar[0]);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::AltModifier);
+    EXPECT_EQ(help->size(), 2);
+    EXPECT_EQ(f.cmdtoolbar[3]->text(), QStringLiteral("Έ&ξοδος"));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(calls.contains(QStringLiteral("endProgram")));
 }
 
 } // namespace

@@ -3,9 +3,13 @@
 // whole content.
 #include "DocumentBox.h"
 
+#include "TypeText.h"
+
 #include <QFile>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QWidget>
@@ -131,3 +135,37 @@ TEST_F(DocumentBoxTest, PrintsTheWholeContentWhateverIsSelected) {
 }
 
 } // namespace
+
+// The box zooms from the keyboard, keeps the zoom for the next document,
+// prints at the document's own size and finds in its text.
+TEST_F(DocumentBoxTest, ZoomsKeepsTheZoomForTheNextDocumentAndPrintsUnzoomed) {
+    const auto firstPointSize = [](const QTextDocument& document) {
+        QTextCursor cursor(const_cast<QTextDocument*>(&document));
+        cursor.setPosition(1);
+        return cursor.charFormat().fontPointSize();
+    };
+    ASSERT_TRUE(box.LoadRtf(R"({\rtf1\ansi\fs24 Nomos 1566\par})"));
+    ASSERT_DOUBLE_EQ(firstPointSize(*box.document()), 12.0);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(&box, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(firstPointSize(*box.document()), 15.0);
+    EXPECT_DOUBLE_EQ(firstPointSize(*box.unzoomedDocument()), 12.0);
+
+    ASSERT_TRUE(box.LoadRtf(R"({\rtf1\ansi\fs20 Arthro 2\par})"));
+    EXPECT_DOUBLE_EQ(firstPointSize(*box.document()), 12.5);
+    QTest::keyClick(&box, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(firstPointSize(*box.document()), 10.0);
+
+    QTest::keyClick(&box, Qt::Key_F, Qt::ControlModifier);
+    auto* find = box.findChild<QLineEdit*>(u"txtFind"_s);
+    ASSERT_NE(find, nullptr);
+    EXPECT_TRUE(find->isVisible());
+    testsupport::typeText(find, u"ARTHRO"_s);
+    EXPECT_EQ(box.extraSelections().size(), 1);
+    QTest::keyClick(find, Qt::Key_Escape);
+    EXPECT_FALSE(find->isVisible());
+}

@@ -1,6 +1,7 @@
 // Following act links: from the topic page into the act viewer, from the act
 // viewers into the law viewer window, inside that window, and the choice of
 // a legislation tree node.
+#include "ActViewerTrail.h"
 #include "LinkNavigation.h"
 #include "MainFormFixture.h"
 #include "PageHandlers.h"
@@ -16,7 +17,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QPointer>
+#include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -173,3 +178,47 @@ TEST_F(LinkHandlerTest, TypeNodeWritesNothingButRestylesAndListsTheTypesTopics) 
 }
 
 } // namespace
+
+// The act viewer below a topic page goes back and forward along the acts its
+// links opened.
+TEST(ActViewerTrailTest, BackAndForwardAlongTheActsOfTheTopicLinks) {
+    MainFormFixture fx(QString::fromUtf8(testsupport::kSampleActs));
+    fx.selectTab(testsupport::kTabTopics);
+    fx.context.state.gOnTabThemata = true;
+    fx.form.sspLaw = new QFrame(fx.window.get());
+    new QHBoxLayout(fx.form.sspLaw);
+    fx.form.cmdpiclaw = new QToolButton(fx.form.sspLaw);
+    fx.form.sspLaw->layout()->addWidget(fx.form.cmdpiclaw);
+    pages::connectLinkHandlers(fx.form, fx.context);
+    pages::installActViewerTrail(fx.form, fx.context);
+    fx.window->show();
+    fx.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
+    auto* back = fx.window->findChild<QToolButton*>(QStringLiteral("cmdpicback"));
+    auto* forward = fx.window->findChild<QToolButton*>(QStringLiteral("cmdpicforward"));
+    ASSERT_TRUE(back && forward);
+    EXPECT_FALSE(back->isEnabled());
+
+    fx.form.brwWebBrowser1->Document().body().setInnerHTML(
+        QStringLiteral("<a href=#100>Ν. 100</a> <a href=#11>Ν. 11</a>"));
+    fx.form.brwWebBrowser1->activateLink(QStringLiteral("#100"));
+    fx.form.brwWebBrowser1->activateLink(QStringLiteral("#11"));
+    ASSERT_TRUE(
+        MainFormFixture::bodyOf(fx.form.brwWebBrowser2).contains(QStringLiteral("Όλο το κείμενο")));
+
+    fx.form.brwWebBrowser2->setFocus();
+    QTest::keyClick(fx.window.get(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_TRUE(
+        MainFormFixture::bodyOf(fx.form.brwWebBrowser2).contains(QStringLiteral("Προοίμιο")));
+    EXPECT_EQ(fx.context.state.gTopicsLawId, 100);
+    EXPECT_FALSE(back->isEnabled());
+    QTest::keyClick(fx.window.get(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(fx.context.state.gTopicsLawId, 11);
+    EXPECT_TRUE(
+        MainFormFixture::bodyOf(fx.form.brwWebBrowser2).contains(QStringLiteral("Όλο το κείμενο")));
+
+    // Off the topics tab the act print button hides, and the two with it.
+    fx.form.cmdpiclaw->hide();
+    EXPECT_TRUE(back->isHidden());
+    EXPECT_TRUE(forward->isHidden());
+}

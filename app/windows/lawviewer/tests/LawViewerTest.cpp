@@ -2,6 +2,7 @@
 // one window at a time, and the layout of its toolbar and display controls.
 #include "frmhotbrowser.h"
 
+#include "ActPage.h"
 #include "LinkNavigation.h"
 #include "MainFormFixture.h"
 #include "SampleActs.h"
@@ -13,6 +14,7 @@
 #include <QPointer>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -72,7 +74,7 @@ TEST_F(LawViewerTest, OneWindowAtATime) {
 
 TEST_F(LawViewerTest, ActivationAndUnloadSetTheSharedValues) {
     int historySaves = 0;
-    windows::setLawViewerHooks({{}, {}, [&historySaves] { ++historySaves; }});
+    windows::setLawViewerHooks({{}, {}, [&historySaves] { ++historySaves; }, {}});
     windows::frmhotbrowser& window = windows::showLawViewer(fx.form, fx.context);
     fx.context.state.gViewerLawId = 11;
     fx.context.state.gCurrentLawId = 100;
@@ -93,7 +95,7 @@ TEST_F(LawViewerTest, ButtonsCallTheirHooks) {
     int saves = 0;
     windows::frmhotbrowser* printed = nullptr;
     windows::setLawViewerHooks(
-        {[&saves] { ++saves; }, [&printed](windows::frmhotbrowser& w) { printed = &w; }, {}});
+        {[&saves] { ++saves; }, [&printed](windows::frmhotbrowser& w) { printed = &w; }, {}, {}});
     windows::frmhotbrowser& window = windows::showLawViewer(fx.form, fx.context);
     window.cmdpicsavewholelaw->click();
     window.cmdhotconnprint->click();
@@ -141,3 +143,55 @@ TEST_F(LawViewerTest, VerySmallWindowKeepsTheDisplayHeight) {
 }
 
 } // namespace
+
+// A reader follows citations inside the window and comes back with
+// Alt+Left, forward again with Alt+Right or the buttons.
+TEST_F(LawViewerTest, BackAndForwardAlongTheActsOpenedThroughLinks) {
+    fx.context.state.gCurrentLawId = fx.context.state.gViewerLawId = 100;
+    pages::navigate_to_hotbrowser(fx.form, fx.context, pages::kNotHistory, true);
+    windows::frmhotbrowser& window = windows::showLawViewer(fx.form, fx.context);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto shown = [&] { return MainFormFixture::bodyOf(window.brwhotbrowser); };
+    ASSERT_TRUE(shown().contains(QStringLiteral("Προοίμιο")));
+    EXPECT_FALSE(window.cmdhotback->isEnabled());
+    EXPECT_FALSE(window.cmdhotforward->isEnabled());
+
+    window.brwhotbrowser->activateLink(QStringLiteral("#11"));
+    ASSERT_TRUE(shown().contains(QStringLiteral("Όλο το κείμενο")));
+    EXPECT_TRUE(window.cmdhotback->isEnabled());
+
+    QTest::keyClick(window.brwhotbrowser->view(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_TRUE(shown().contains(QStringLiteral("Προοίμιο")));
+    EXPECT_EQ(fx.context.state.gViewerLawId, 100);
+    EXPECT_FALSE(window.cmdhotback->isEnabled());
+    EXPECT_TRUE(window.cmdhotforward->isEnabled());
+
+    QTest::keyClick(window.brwhotbrowser->view(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_TRUE(shown().contains(QStringLiteral("Όλο το κείμενο")));
+    EXPECT_EQ(fx.context.state.gViewerLawId, 11);
+
+    // A new link from an earlier act drops the acts ahead of it.
+    window.cmdhotback->click();
+    window.brwhotbrowser->activateLink(QStringLiteral("#20"));
+    EXPECT_TRUE(shown().contains(QStringLiteral("Χωρίς σημαία")));
+    EXPECT_FALSE(window.cmdhotforward->isEnabled());
+    window.cmdhotback->click();
+    EXPECT_EQ(fx.context.state.gViewerLawId, 100);
+}
+
+TEST(ActTrailTest, BackForwardAndANewVisitInBetween) {
+    windows::ActTrail trail;
+    EXPECT_FALSE(trail.back());
+    trail.visit(1);
+    trail.visit(1);
+    trail.visit(2);
+    trail.visit(3);
+    EXPECT_EQ(trail.back(), 2);
+    EXPECT_EQ(trail.back(), 1);
+    EXPECT_FALSE(trail.back());
+    EXPECT_EQ(trail.forward(), 2);
+    trail.visit(4);
+    EXPECT_FALSE(trail.canGoForward());
+    EXPECT_EQ(trail.back(), 2);
+    EXPECT_EQ(trail.back(), 1);
+}

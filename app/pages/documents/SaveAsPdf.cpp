@@ -1,0 +1,202 @@
+// The buttons are made here rather than by the windows, and keep to their
+// print buttons through an event filter: the windows' layout code places and
+// shows the print buttons, and the PDF buttons follow without it knowing.
+#include "SaveAsPdf.h"
+
+#include "Connection.h"
+#include "DocumentBox.h"
+#include "EngineError.h"
+#include "MainForm.h"
+#include "MessagePresenter.h"
+#include "PagePdf.h"
+#include "PageViewer.h"
+#include "PdfFileChooser.h"
+#include "ProgramContext.h"
+#include "Statements.h"
+#include "frmhotbrowser.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include <functional>
+
+namespace lexora::pages {
+
+namespace {
+
+bool shown(const QWidget* w) {
+    return w != nullptr && !w->isHidden();
+}
+
+// Keeps a PDF button beside its print button: shown with it and, where no
+// layout places them, just left of it.
+class BesidePrintButton final : public QObject {
+public:
+    BesidePrintButton(QToolButton* print, QToolButton* pdf)
+        : QObject(pdf), m_print(print), m_pdf(pdf) {
+        print->installEventFilter(this);
+        follow();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_print) {
+            switch (event->type()) {
+            case QEvent::ShowToParent:
+            case QEvent::HideToParent:
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::EnabledChange:
+                follow();
+                break;
+            default:
+                break;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void follow() {
+        m_pdf->setVisible(!m_print->isHidden());
+        m_pdf->setEnabled(m_print->isEnabled());
+        if (m_print->parentWidget()->layout() == nullptr) {
+            m_pdf->resize(m_print->size());
+            m_pdf->move(m_print->x() - m_pdf->width() - 4, m_print->y());
+        }
+    }
+
+    QToolButton* m_print;
+    QToolButton* m_pdf;
+};
+
+QToolButton* pdfButtonBeside(QToolButton* print, const QString& name, const QString& tip,
+                             std::function<void()> onClick) {
+    if (print == nullptr)
+        return nullptr;
+    QWidget* panel = print->parentWidget();
+    auto* pdf = new QToolButton(panel);
+    pdf->setObjectName(name);
+    pdf->setToolTip(tip);
+    pdf->setText(QStringLiteral("PDF"));
+    pdf->setIcon(panel->style()->standardIcon(QStyle::SP_DialogSaveButton));
+    pdf->setIconSize(print->iconSize());
+    pdf->setAutoRaise(print->autoRaise());
+    pdf->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    if (auto* box = qobject_cast<QBoxLayout*>(panel->layout())) {
+        box->insertWidget(box->indexOf(print) + 1, pdf);
+    }
+    new BesidePrintButton(print, pdf);
+    QObject::connect(pdf, &QToolButton::clicked, pdf, std::move(onClick));
+    return pdf;
+}
+
+QString actCode(engine::Connection& connection, std::int32_t id) {
+    if (id == 0)
+        return {};
+    try {
+        engine::Recordset rs = connection.openRecordset(store::actCodeOf(id));
+        const QString code = rs.eof() ? QString() : rs.value(QStringLiteral("law_code")).toString();
+        rs.close();
+        return code.trimmed();
+    } catch (const engine::EngineError&) {
+        return {}; // only the proposed name is lost
+    }
+}
+
+const QString kActFallback = QStringLiteral("Νομοθέτημα");
+const QString kActTip = QStringLiteral("Αποθήκευση Τρέχοντος Νομοθετήματος ως PDF");
+
+} // namespace
+
+std::unique_ptr<QTextDocument> shownDocument(const PdfSource& source) {
+    if (shown(source.box))
+        return source.box->unzoomedDocument();
+    if (shown(source.fileViewer) && source.fileViewer->hasDocument())
+        return source.fileViewer->unzoomedDocument();
+    if (source.pageViewer != nullptr && source.pageViewer->hasDocument())
+        return source.pageViewer->unzoomedDocument();
+    return nullptr;
+}
+
+QString pdfFileName(const QString& code, const QString& fallback) {
+    static const QRegularExpression unfit(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+    QString name = code.trimmed();
+    name.replace(unfit, QStringLiteral("-"));
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = fallback;
+    return name + QStringLiteral(".pdf");
+}
+
+bool SaveShownAsPdf(QWidget* parent, const PdfSource& source, const QString& proposedName,
+                    PdfFileChooser& chooser) {
+    std::unique_ptr<QTextDocument> page = shownDocument(source);
+    if (!page)
+        page = std::make_unique<QTextDocument>(); // as printing: an empty viewer, a blank page
+    const QString path = chooser.choosePdfFile(parent, proposedName);
+    if (path.isEmpty())
+        return false;
+    if (writePagePdf(*page, path))
+        return true;
+    dvRtns4::messagePresenter().show(
+        {dvRtns4::MsgIcon::Critical, QStringLiteral("Ανεπιτυχής Αποθήκευση σε PDF"),
+         QStringLiteral("Δεν είναι δυνατή η εγγραφή του αρχείου «%1».").arg(path)});
+    return false;
+}
+
+void installSaveAsPdf(windows::MainForm& f, startup::ProgramContext& context,
+                      windows::LawViewerHooks& viewerHooks, PdfFileChooser& chooser) {
+    ProgramState& state = context.state;
+    engine::Connection& connection = context.connection;
+
+    pdfButtonBeside(
+        f.cmdpiclaw, QStringLiteral("cmdpdflaw"), kActTip, [&f, &state, &connection, &chooser] {
+            if (state.gTopicsLawId == 0) {
+                dvRtns4::messagePresenter().show(
+                    {dvRtns4::MsgIcon::Critical,
+                     QStringLiteral("Ανεπιτυχής Αποθήκευση Νομοθετήματος."),
+                     QStringLiteral(
+                         "Δεν έχετε επιλέξει Νομοθέτημα για αποθήκευση. Για την "
+                         "αποθήκευση του Νομοθετήματος σε PDF πρέπει να επιλέξετε πρώτα το "
+                         "σύνδεσμο του Νομοθετήματος που θέλετε να αποθηκεύσετε.")});
+                return;
+            }
+            SaveShownAsPdf(f.window, {f.rtbWordLawTopic, f.brwWebBrowserLawFile, f.brwWebBrowser2},
+                           pdfFileName(actCode(connection, state.gTopicsLawId), kActFallback),
+                           chooser);
+        });
+    pdfButtonBeside(f.cmdpiclawhist, QStringLiteral("cmdpdflawhist"), kActTip,
+                    [&f, &state, &connection, &chooser] {
+                        SaveShownAsPdf(
+                            f.window, {f.rtbWordLaw, f.brwWebBrowserLawFile, f.brwWebBrowser3},
+                            pdfFileName(actCode(connection, state.gCurrentLawId), kActFallback),
+                            chooser);
+                    });
+    pdfButtonBeside(f.cmdpicprintabstr, QStringLiteral("cmdpdfabstr"),
+                    QStringLiteral("Αποθήκευση Περίληψης ως PDF"), [&f, &chooser] {
+                        SaveShownAsPdf(f.window, {nullptr, nullptr, f.brwWebBrowser1},
+                                       pdfFileName({}, QStringLiteral("Περίληψη")), chooser);
+                    });
+
+    auto created = std::move(viewerHooks.created);
+    viewerHooks.created = [created, &state, &connection, &chooser](QWidget& window) {
+        if (created)
+            created(window);
+        auto* viewer = qobject_cast<windows::frmhotbrowser*>(&window);
+        if (viewer == nullptr)
+            return;
+        pdfButtonBeside(
+            viewer->cmdhotconnprint, QStringLiteral("cmdhotconnpdf"), kActTip,
+            [viewer, &state, &connection, &chooser] {
+                SaveShownAsPdf(
+                    viewer,
+                    {viewer->rtbhotBrowser, viewer->brwFilehotbrowser, viewer->brwhotbrowser},
+                    pdfFileName(actCode(connection, state.gViewerLawId), kActFallback), chooser);
+            });
+    };
+}
+
+} // namespace lexora::pages

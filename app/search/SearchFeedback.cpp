@@ -1,0 +1,96 @@
+// The tree and box searched are those the dispatch chose for the same button
+// and tab; the marking is read back from the tree, so that every search
+// (database or title search) is counted the same way.
+#include "SearchFeedback.h"
+
+#include "MainForm.h"
+#include "NodeMarking.h"
+#include "ProgramContext.h"
+#include "TreeControl.h"
+#include "TreeNode.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidgetItemIterator>
+
+namespace lexora::search {
+
+namespace {
+
+struct Searched {
+    trees::TreeControl* tree = nullptr;
+    QLineEdit* box = nullptr;
+    FoundKind kind = FoundKind::Topics;
+};
+
+Searched searchedBy(windows::MainForm& f, const ProgramState& state, int Index) {
+    if (Index == 0) {
+        if (state.gOnTabOrganogramma_N)
+            return {f.tvwTreeschedule[1], f.txtsearchSchedule[1], FoundKind::ChartEntries};
+        if (state.gOnTabOrganogramma_P)
+            return {f.tvwTreeschedule[0], f.txtsearchSchedule[0], FoundKind::ChartEntries};
+        if (state.gOnTabThemata)
+            return {f.tvwTree, f.txtsearch[0], FoundKind::Topics};
+        if (state.gOnTabNomoi)
+            return {f.tvwTreelaw, f.txtsearchlaw[0], FoundKind::Acts};
+    } else if (Index == 1) {
+        if (state.gOnTabThemata)
+            return {f.tvwTree, f.txtsearch[1], FoundKind::Topics};
+        if (state.gOnTabNomoi)
+            return {f.tvwTreelaw, f.txtsearchlaw[1], FoundKind::Acts};
+    }
+    return {};
+}
+
+} // namespace
+
+QString foundMessage(int count, FoundKind kind) {
+    if (count <= 0)
+        return QStringLiteral("Δεν βρέθηκε κανένα αποτέλεσμα");
+    QString one;
+    QString many;
+    switch (kind) {
+    case FoundKind::Topics:
+    case FoundKind::ChartEntries:
+        one = QStringLiteral("θέμα");
+        many = QStringLiteral("θέματα");
+        break;
+    case FoundKind::Acts:
+        one = QStringLiteral("νομοθέτημα");
+        many = QStringLiteral("νομοθετήματα");
+        break;
+    }
+    if (count == 1)
+        return QStringLiteral("Βρέθηκε 1 ") + one;
+    return QStringLiteral("Βρέθηκαν %1 ").arg(count) + many;
+}
+
+MarkedNodes markedNodes(const trees::TreeControl& tree) {
+    MarkedNodes found;
+    for (QTreeWidgetItemIterator it(const_cast<trees::TreeControl*>(&tree)); *it; ++it) {
+        auto* node = dynamic_cast<trees::TreeNode*>(*it);
+        if (node == nullptr || !node->isBold() || node->backColor() != trees::markedBackColor())
+            continue;
+        if (found.count++ == 0)
+            found.first = node;
+    }
+    return found;
+}
+
+void reportSearch(windows::MainForm& form, const startup::ProgramContext& context, int Index) {
+    const Searched searched = searchedBy(form, context.state, Index);
+    if (searched.tree == nullptr || searched.box == nullptr)
+        return;
+    QString message;
+    if (!searched.box->text().trimmed().isEmpty()) {
+        const MarkedNodes found = markedNodes(*searched.tree);
+        message = foundMessage(found.count, searched.kind);
+        searched.tree->setSelectedNode(found.first);
+        if (found.first != nullptr)
+            searched.tree->scrollToItem(found.first, QAbstractItemView::PositionAtCenter);
+    }
+    if (form.lblStatus)
+        form.lblStatus->setText(message);
+}
+
+} // namespace lexora::search

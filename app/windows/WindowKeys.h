@@ -1,0 +1,15 @@
+// The main window's keys: F1 help, Ctrl+Q exit, Ctrl+P print the page in
+// view, Ctrl+L to the search box of the current tab (again: to its other
+// box), and Alt with the underlined letter of a toolbar button (the same
+// physical key works with the Latin layout: Alt+B, Alt+G, Alt+R, Alt+J).
+// Each key presses the button that does the job, so that it behaves exactly
+// as a click does.
+#pragma once
+
+namespace lexora::windows {
+
+struct MainForm;
+
+void installWindowKeys(MainForm& form);
+
+} // namespace lexora::windows
