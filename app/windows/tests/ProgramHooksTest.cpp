@@ -67,6 +67,7 @@ TEST_F(ProgramHooksTest, TheWindowKeysPressTheButtonsThatDoTheJob) {
 
     // Ctrl+L: the upper search box of the tab, then the lower one, then back.
     f.SSTab1->setCurrentIndex(kTabLaws);
+    f.tvwTreelaw->setFocus(); // the tab change put the focus in the upper box
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(f.txtsearchlaw[0]->hasFocus());
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);

@@ -7,6 +7,7 @@
 #include "IniSettingsStore.h"
 #include "WindowMemory.h"
 
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
