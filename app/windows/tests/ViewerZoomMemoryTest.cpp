@@ -32,8 +32,8 @@ struct ZoomRun {
         layout->addWidget(box);
         windows::rememberViewerZoom(window, settings);
     }
-    platform::IniSettingsStore user;
-    platform::IniSettingsStore machine;
+    dvRtns4::IniSettingsStore user;
+    dvRtns4::IniSettingsStore machine;
     startup::ApplicationSettings settings;
     QWidget window;
     pages::PageViewer* viewer;
@@ -65,7 +65,7 @@ TEST(ViewerZoomMemoryTest, AStoredValueThatIsNoZoomIsLeftAside) {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("settings.ini"));
     {
-        platform::IniSettingsStore store(file);
+        dvRtns4::IniSettingsStore store(file);
         startup::ApplicationSettings settings(store, store);
         settings.WriteUserSetting(QString::fromLatin1(windows::kZoomKey),
                                   QStringLiteral("brwWebBrowser2"), QStringLiteral("μεγάλο"));

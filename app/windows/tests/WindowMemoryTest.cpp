@@ -28,7 +28,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    platform::IniSettingsStore store{folder.filePath(QStringLiteral("user.ini"))};
+    dvRtns4::IniSettingsStore store{folder.filePath(QStringLiteral("user.ini"))};
     startup::ApplicationSettings settings{store, store};
 };
 
