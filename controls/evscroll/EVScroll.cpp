@@ -237,7 +237,10 @@ void EVScroll::dragTo(int controlY) {
 
 bool EVScroll::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmdMovingBar_) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
+        // Read the event as a mouse event only when it is one.
+        const bool isMouse =
+            event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease;
+        auto* mouse = isMouse ? static_cast<QMouseEvent*>(event) : nullptr;
         switch (event->type()) {
         case QEvent::MouseMove:
             if (mouse->buttons() & Qt::LeftButton) {

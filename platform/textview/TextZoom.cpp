@@ -60,7 +60,7 @@ void TextZoom::zoomOut() {
 }
 
 bool TextZoom::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_target->viewport() && event->type() == QEvent::Wheel) {
+    if (event->type() == QEvent::Wheel && watched == m_target->viewport()) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
             m_wheelRest += wheel->angleDelta().y();
