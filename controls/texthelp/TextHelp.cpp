@@ -4,7 +4,7 @@
 #include "TextHelp.h"
 
 #include "StandardPages.h"
-#include "TextHelpSpecial.h"
+#include "TextHelpPage.h"
 
 #include "RoutineError.h"
 

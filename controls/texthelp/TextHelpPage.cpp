@@ -1,5 +1,5 @@
 // The help-button check box of the TextHelp page.
-#include "TextHelpSpecial.h"
+#include "TextHelpPage.h"
 
 #include "TextHelp.h"
 
