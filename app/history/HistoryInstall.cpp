@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include <memory>
+
 namespace lexora::history {
 
 void installHistory(windows::MainForm& form, windows::MainWindowHooks& hooks,
@@ -22,9 +24,13 @@ void installHistory(windows::MainForm& form, windows::MainWindowHooks& hooks,
     windows::MainForm* f = &form;
     startup::ProgramContext* c = &context;
     const auto path = [c] { return historyFilePath(c->state.applicationFolder); };
+    // What the load learnt of the file decides what the saves may do to it.
+    const auto loaded = std::make_shared<HistoryFileState>();
 
-    hooks.loadHistory = [f, c, path] { LoadHistory(*f->lsthistory, c->connection, path()); };
-    hooks.saveHistory = [f, path] { save_history(*f->lsthistory, path()); };
+    hooks.loadHistory = [f, c, path, loaded] {
+        *loaded = LoadHistory(*f->lsthistory, c->connection, path());
+    };
+    hooks.saveHistory = [f, path, loaded] { save_history(*f->lsthistory, path(), loaded.get()); };
     viewerHooks.saveHistory = hooks.saveHistory;
     viewerHooks.saveAct = [f, c] { cmdpicsavewholelaw_Click(*f, *c); };
 

@@ -14,6 +14,7 @@
 #include <QStringConverter>
 
 #include <cstring>
+#include <vector>
 
 namespace lexora::pages::markup {
 
@@ -55,6 +56,17 @@ QByteArray declaredCharset(const QByteArray& bytes) {
         QRegularExpression::CaseInsensitiveOption);
     const auto match = charset.match(QString::fromLatin1(bytes.left(4096)));
     return match.hasMatch() ? match.captured(1).toLatin1() : QByteArray();
+}
+
+// Whether the parser can read the encoding. The handler a lookup returns
+// for a code page such as windows-1253 is made for the caller and must be
+// closed again.
+bool knowsEncoding(const QByteArray& name) {
+    xmlCharEncodingHandler* handler = xmlFindCharEncodingHandler(name.constData());
+    if (handler == nullptr)
+        return false;
+    xmlCharEncCloseFunc(handler);
+    return true;
 }
 
 bool hasUtf16ByteOrderMark(const QByteArray& bytes) {
@@ -197,6 +209,44 @@ void sizedHeadings(xmlNode* node) {
     }
 }
 
+bool isTablePart(const xmlNode* node) {
+    static const char* const parts[] = {"table", "caption", "thead", "tbody",
+                                        "tfoot", "tr",      "td",    "th"};
+    for (const char* part : parts) {
+        if (isElement(node, part))
+            return true;
+    }
+    return false;
+}
+
+// The view's text engine lays out a nested table once per level above it,
+// so its time doubles with every level: a page of tables nested two dozen
+// deep would hold the program for minutes. Tables deeper than any real page
+// needs become plain blocks, their content kept in order. The walk keeps
+// its own stack, as the document may nest deeper than the call stack allows.
+void flattenDeepTables(xmlNode* root) {
+    struct Pending {
+        xmlNode* node;
+        int tables; // tables around the node, the node itself included
+    };
+    std::vector<Pending> pending;
+    if (root != nullptr)
+        pending.push_back({root, isElement(root, "table") ? 1 : 0});
+    while (!pending.empty()) {
+        const Pending current = pending.back();
+        pending.pop_back();
+        if (current.tables > kMaxTableNesting && isTablePart(current.node)) {
+            xmlNodeSetName(current.node, xml("div"));
+            xmlUnsetProp(current.node, xml("colspan"));
+            xmlUnsetProp(current.node, xml("rowspan"));
+        }
+        for (xmlNode* child = current.node->children; child != nullptr; child = child->next) {
+            if (child->type == XML_ELEMENT_NODE)
+                pending.push_back({child, current.tables + (isElement(child, "table") ? 1 : 0)});
+        }
+    }
+}
+
 } // namespace
 
 XmlDocPtr blankDocument() {
@@ -210,7 +260,7 @@ XmlDocPtr parseDocument(const QByteArray& bytes, const QString& url) {
         doc = read(bytes.mid(3), url, "UTF-8");
     else if (hasUtf16ByteOrderMark(bytes))
         doc = read(bytes, url, nullptr);
-    else if (!declared.isEmpty() && xmlFindCharEncodingHandler(declared.constData()) != nullptr)
+    else if (!declared.isEmpty() && knowsEncoding(declared))
         doc = read(bytes, url, declared.constData());
     else
         doc = read(bytes, url, isValidUtf8(bytes) ? "UTF-8" : "windows-1253");
@@ -273,6 +323,7 @@ QString renderableMarkup(xmlDoc* doc) {
         return {};
     xmlNode* root = xmlDocGetRootElement(copy.get());
     removeScripts(root);
+    flattenDeepTables(root);
     pixelFontSizes(root);
     separateBreaksAfterHeadings(root);
     sizedHeadings(root);

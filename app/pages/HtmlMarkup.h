@@ -38,7 +38,12 @@ void replaceChildren(xmlNode* element, const QString& fragment);
 QString serializeChildren(xmlNode* element);
 QString serializeNode(xmlNode* node);
 
-// The whole document as the view renders it: without scripts, with
+// The deepest nesting of tables the view is given; deeper tables are drawn
+// as plain blocks (renderableMarkup).
+inline constexpr int kMaxTableNesting = 8;
+
+// The whole document as the view renders it: without scripts, with tables
+// nested deeper than kMaxTableNesting flattened into blocks, with
 // unit-less font sizes given in pixels (as browsers read them in pages
 // without a document type), with headings that set their own font size
 // drawn as blocks of that size, and with a line break that follows a heading

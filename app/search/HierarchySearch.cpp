@@ -1,8 +1,11 @@
 // A walk stops at the first parent already collected: everything above it
 // was collected with it. This also ends the walk of a parent chain that
-// loops back on itself, which would otherwise never reach the top.
+// loops back on itself, which would otherwise never reach the top. A chain
+// that runs on deeper than any tree shows is damaged data: the walk stops
+// there and the user is told.
 #include "HierarchySearch.h"
 
+#include "DataDamage.h"
 #include "SearchSupport.h"
 
 namespace lexora::search {
@@ -14,7 +17,11 @@ HierarchyMatches collectHierarchyMatches(engine::Connection& connection,
     while (!rs.eof()) {
         found.matches.append(idField(rs, walk.idField));
         trees::SearchIdList::Id parent = idField(rs, walk.parentField);
-        while (parent != 0) {
+        for (int level = 1; parent != 0; ++level) {
+            if (level >= kMaxHierarchyDepth) {
+                reportDataDamage(DataDamage::Hierarchy);
+                break;
+            }
             found.ancestorsCollected = true;
             if (!found.ancestors.appendUnique(parent))
                 break;

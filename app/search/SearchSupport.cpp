@@ -2,6 +2,7 @@
 // rejects or a damaged row costs the user one search, not the program.
 #include "SearchSupport.h"
 
+#include "DataDamage.h"
 #include "EngineError.h"
 #include "MessagePresenter.h"
 #include "TreeError.h"
@@ -16,14 +17,15 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcSearch, "lexora.search")
 
-// The engine's descriptions are English and technical: they go to the log,
-// the user reads what happened in Greek.
+// The user reads what happened in Greek; the engine's own (English,
+// technical) description follows for whoever the user asks for help, and
+// goes to the log as well.
 void showSearchError(const QString& description) {
     qCWarning(lcSearch).noquote() << "search stopped:" << description;
     dvRtns4::MessageRequest request;
     request.icon = dvRtns4::MsgIcon::Critical;
     request.title = kSearchErrorTitle;
-    request.text = QStringLiteral("Η αναζήτηση διακόπηκε από σφάλμα της βάσης δεδομένων.");
+    request.text = kSearchErrorText + QStringLiteral("\n\n") + description;
     dvRtns4::messagePresenter().show(request);
 }
 
@@ -86,9 +88,9 @@ std::int32_t idField(const engine::Recordset& rs, const QString& field) {
         return 0;
     bool ok = false;
     const qlonglong number = value.toString().trimmed().toLongLong(&ok);
-    if (!ok || number < INT32_MIN || number > INT32_MAX)
+    if (!ok)
         return 0;
-    return static_cast<std::int32_t>(number);
+    return checkedId(number).value_or(0);
 }
 
 engine::Recordset openSearch(engine::Connection& connection, const QString& statement) {

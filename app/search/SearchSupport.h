@@ -24,11 +24,14 @@ public:
 };
 
 inline const QString kSearchErrorTitle = QStringLiteral("Ανεπιτυχής Αναζήτηση");
+inline const QString kSearchErrorText =
+    QStringLiteral("Η αναζήτηση διακόπηκε από σφάλμα της βάσης δεδομένων.");
 
 // Runs a search step. A database error (engine::EngineError) or a tree error
-// (trees::TreeError) is reported in a Greek message box, its own (English)
-// description goes to the log (category "lexora.search"), and the result is
-// false; what the step had done by then stays. Other errors pass.
+// (trees::TreeError) is reported in a Greek message box followed by its own
+// (English) description, which also goes to the log (category
+// "lexora.search"), and the result is false; what the step had done by then
+// stays. Other errors pass.
 bool runReportingErrors(const std::function<void()>& step);
 
 // A fill of a tree as the searches call it (TopicTreeFill.h and its kin).
@@ -45,7 +48,8 @@ bool runTreeSearch(trees::TreeControl& tree, engine::Connection& connection, con
                    TreeFill fullFill, const std::function<void()>& search);
 
 // The field of the current row as a 32-bit id: the numeric value of its text
-// (0 for a null or a text that is not a number).
+// (0 for a null or a text that is not a number). An id outside the 32-bit
+// range is damaged data: 0, and the user is told (DataDamage.h).
 std::int32_t idField(const engine::Recordset& rs, const QString& field);
 
 // Opens a statement of the searches: read-only, keyset, text command.

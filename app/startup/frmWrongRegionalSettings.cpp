@@ -114,12 +114,22 @@ void frmWrongRegionalSettings::markGroup(std::initializer_list<QLabel*> labels) 
 }
 
 void frmWrongRegionalSettings::cmdUpdateReg_Click() {
-    // The outcome of each write is not examined: the store reports nothing
-    // the user could act on here, and the next start tests the values again.
+    // A write that fails (an unwritable home folder) makes the repair a
+    // failure: the user must not be told the settings were corrected when the
+    // next start will stop on them again.
+    bool allWritten = true;
     for (const auto& [name, value] : RegionalRepairValues(m_version))
-        SetRegStrValueControlPanel(m_regionalStore, name, value);
+        allWritten = SetRegStrValueControlPanel(m_regionalStore, name, value) && allWritten;
     dvRtns4::MessageRequest request;
-    request.text = QStringLiteral("Η διόρθωση των τοπικών ρυθμίσεων ολοκληρώθηκε επιτυχώς");
+    if (allWritten) {
+        request.text = QStringLiteral("Η διόρθωση των τοπικών ρυθμίσεων ολοκληρώθηκε επιτυχώς");
+    } else {
+        request.icon = dvRtns4::MsgIcon::Critical;
+        request.text = QStringLiteral(
+            "Η διόρθωση των τοπικών ρυθμίσεων απέτυχε: οι ρυθμίσεις δεν ήταν δυνατό να "
+            "αποθηκευτούν στον προσωπικό φάκελο του χρήστη. Βεβαιωθείτε ότι ο φάκελος "
+            "επιτρέπει την εγγραφή και δοκιμάστε ξανά.");
+    }
     m_messages.show(request);
     unloadAndEnd();
 }

@@ -1,5 +1,6 @@
 // The history list and its file: loading, saving (also when the write
-// fails), the two save commands with their messages, the law viewer's save
+// fails), files beyond the reading limits, files that are not regular files,
+// the two save commands with their messages, the law viewer's save
 // button, choosing and deleting entries.
 #include "DocumentBox.h"
 #include "FixtureDatabase.h"
@@ -15,15 +16,20 @@
 #include "frmhotbrowser.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace lexora::history;
 
@@ -162,6 +168,117 @@ TEST_F(HistoryTest, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(readFile(path()), QByteArray("12\r\n7\r\n"));
     EXPECT_EQ(QDir(db.folder()).entryList({QStringLiteral("history.txt*")}, QDir::Files),
               QStringList{QStringLiteral("history.txt")});
+}
+
+// --- Damaged and hostile files ----------------------------------------------
+
+TEST(HistoryFileLimits, LargeFilesAreReadUpToTheLimitsInLinearTime) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("history.txt"));
+    const QByteArray idLine("1234567\r\n");
+    const struct {
+        const char* what;
+        QByteArray content;
+        std::size_t loaded;
+        bool leftOut;
+    } cases[] = {
+        {"as many entries as the limit", idLine.repeated(kMaxHistoryEntries), kMaxHistoryEntries,
+         false},
+        {"more entries than the limit", idLine.repeated(kMaxHistoryEntries + 1), kMaxHistoryEntries,
+         true},
+        {"a file beyond the size limit, of short lines", QByteArray("7\r\n").repeated(400000),
+         kMaxHistoryEntries, true},
+        {"ten megabytes of digits on one line", QByteArray(10 * 1024 * 1024, '7'), 0, true},
+        {"a list ended by a line that is not an id, then more",
+         idLine + "x\r\n" + idLine.repeated(kMaxHistoryEntries + 5), 1, false},
+    };
+    for (const auto& c : cases) {
+        writeFile(file, c.content);
+        QElapsedTimer clock;
+        clock.start();
+        const HistoryRead read = readHistory(file);
+        EXPECT_LT(clock.elapsed(), 5000) << c.what;
+        EXPECT_EQ(read.status, HistoryRead::Status::Read) << c.what;
+        EXPECT_EQ(read.ids.size(), c.loaded) << c.what;
+        EXPECT_EQ(read.leftOut, c.leftOut) << c.what;
+    }
+}
+
+TEST_F(HistoryTest, PartlyReadFileIsReplacedOnlyWithTheUsersConsent) {
+    const QByteArray content = QByteArray("12\r\n") + QByteArray(2 * 1024 * 1024, '7');
+    for (const auto answer : {dvRtns4::MsgResult::No, dvRtns4::MsgResult::Yes}) {
+        writeFile(path(), content);
+        f.lsthistory->clear();
+        messages.shown.clear();
+        HistoryFileState loaded = LoadHistory(*f.lsthistory, context.connection, path());
+        EXPECT_EQ(ids(), (std::vector<std::int32_t>{12}));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Ιστορικό"));
+
+        messages.answers.push_back(answer);
+        const bool saved = save_history(*f.lsthistory, path(), &loaded);
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_EQ(messages.shown[1].buttons, dvRtns4::MsgButtons::YesNo);
+        if (answer == dvRtns4::MsgResult::No) {
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(readFile(path()), content);
+            // Asked once: the law viewer's save later in the run keeps it too.
+            EXPECT_FALSE(save_history(*f.lsthistory, path(), &loaded));
+            EXPECT_EQ(messages.shown.size(), 2u);
+        } else {
+            EXPECT_TRUE(saved);
+            EXPECT_EQ(readFile(path()), QByteArray("12\r\n"));
+        }
+    }
+}
+
+TEST_F(HistoryTest, FilesThatAreNotRegularAreNeitherReadNorWrittenThrough) {
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target.txt"));
+    const struct {
+        const char* what;
+        std::function<void()> plant;
+        std::function<void()> checkUntouched;
+    } cases[] = {
+        {"a link to another file",
+         [&] {
+             writeFile(target, "12\r\n");
+             ASSERT_TRUE(QFile::link(target, path()));
+         },
+         [&] {
+             EXPECT_EQ(readFile(target), QByteArray("12\r\n"));
+             EXPECT_TRUE(QFileInfo(path()).isSymLink());
+         }},
+        {"a link to a file that does not exist", [&] { ASSERT_TRUE(QFile::link(target, path())); },
+         [&] { EXPECT_FALSE(QFileInfo::exists(target)); }},
+        {"a link to a device",
+         [&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path())); },
+         [&] { EXPECT_TRUE(QFileInfo(path()).isSymLink()); }},
+        {"a folder", [&] { ASSERT_TRUE(QDir(db.folder()).mkdir(QStringLiteral("history.txt"))); },
+         [&] { EXPECT_TRUE(QFileInfo(path()).isDir()); }},
+        {"a pipe", [&] { ASSERT_EQ(mkfifo(QFile::encodeName(path()).constData(), 0600), 0); },
+         [&] { EXPECT_FALSE(QFileInfo(path()).isFile()); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(target);
+        QFile::remove(path());
+        QDir(db.folder()).rmdir(QStringLiteral("history.txt"));
+        c.plant();
+        f.lsthistory->clear();
+        messages.shown.clear();
+
+        HistoryFileState loaded = LoadHistory(*f.lsthistory, context.connection, path());
+        EXPECT_EQ(f.lsthistory->count(), 0);
+        EXPECT_EQ(messages.shown.size(), 1u);
+
+        f.lsthistory->addItem(QStringLiteral("x"));
+        EXPECT_FALSE(save_history(*f.lsthistory, path(), &loaded));
+        // Nor through the file alone, without what the load learnt.
+        EXPECT_FALSE(writeHistoryFile(path(), {7}));
+        c.checkUntouched();
+    }
+    QFile::remove(path());
 }
 
 // --- Save commands ----------------------------------------------------------

@@ -1,10 +1,16 @@
 // The page model: lax markup through innerHTML, the element list by tag,
-// inline style changes, stale handles and the encodings of stored pages.
+// inline style changes, stale handles, the encodings of stored pages and the
+// parser memory a page keeps.
 #include "HtmlDocument.h"
 #include "HtmlStyle.h"
 #include "PageError.h"
 
 #include <QStringList>
+
+#include <libxml/xmlmemory.h>
+
+#include <cstdlib>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -194,4 +200,72 @@ TEST(HtmlDocument, StoredPagesAreReadInTheirEncoding) {
                     .body()
                     .innerHTML()
                     .isEmpty());
+}
+
+namespace {
+
+// Counts the blocks the XML library holds through its allocator while the
+// object lives.
+class ParserMemoryCount {
+public:
+    ParserMemoryCount() {
+        xmlMemGet(&m_free, &m_malloc, &m_realloc, &m_strdup);
+        xmlMemSetup(&release, &allocate, &reallocate, &duplicate);
+    }
+    ~ParserMemoryCount() { xmlMemSetup(m_free, m_malloc, m_realloc, m_strdup); }
+    ParserMemoryCount(const ParserMemoryCount&) = delete;
+    ParserMemoryCount& operator=(const ParserMemoryCount&) = delete;
+
+    static long& live() {
+        static long blocks = 0;
+        return blocks;
+    }
+
+private:
+    static void release(void* block) {
+        if (block != nullptr)
+            --live();
+        std::free(block);
+    }
+    static void* allocate(size_t size) {
+        ++live();
+        return std::malloc(size);
+    }
+    static void* reallocate(void* block, size_t size) {
+        if (block == nullptr)
+            ++live();
+        return std::realloc(block, size);
+    }
+    static char* duplicate(const char* text) {
+        ++live();
+        return strdup(text);
+    }
+
+    xmlFreeFunc m_free = nullptr;
+    xmlMallocFunc m_malloc = nullptr;
+    xmlReallocFunc m_realloc = nullptr;
+    xmlStrdupFunc m_strdup = nullptr;
+};
+
+} // namespace
+
+TEST(HtmlDocument, ReadingADeclaredGreekCodePageKeepsNoParserMemory) {
+    // Attached pages from Greek word processors declare their code page.
+    const ParserMemoryCount count;
+    for (const char* charset : {"windows-1253", "iso-8859-7"}) {
+        SCOPED_TRACE(charset);
+        const QByteArray page = QByteArray("<html><head><meta http-equiv=Content-Type "
+                                           "content='text/html; charset=") +
+                                charset + "'></head><body><p>\xCD\xFC\xEC\xEF\xF2</p>";
+        HtmlDocument::fromBytes(page, QStringLiteral("file:///tmp/x.html")); // warms up
+        const long before = ParserMemoryCount::live();
+        for (int i = 0; i < 10; ++i)
+            EXPECT_EQ(HtmlDocument::fromBytes(page, QStringLiteral("file:///tmp/x.html"))
+                          .All()
+                          .tags(QStringLiteral("p"))
+                          .item(0)
+                          .innerText(),
+                      QStringLiteral("Νόμος"));
+        EXPECT_EQ(ParserMemoryCount::live(), before);
+    }
 }

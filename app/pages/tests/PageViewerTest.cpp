@@ -5,7 +5,9 @@
 #include "HtmlDocument.h"
 #include "PageError.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
 #include <QImage>
@@ -266,4 +268,34 @@ TEST_F(PageViewerTest, RaisesGotFocusWhenTheViewGetsTheFocus) {
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(viewer.view(), &focusIn);
     EXPECT_EQ(focused, 1);
+}
+
+TEST_F(PageViewerTest, DeeplyNestedTablesDisplayInBoundedTime) {
+    // Thirty tables, each in the only cell of the one around it.
+    constexpr int levels = 30;
+    QString page;
+    for (int i = 1; i <= levels; ++i)
+        page += QStringLiteral("<table border=1><tr><td>επίπεδο %1 ").arg(i);
+    for (int i = 0; i < levels; ++i)
+        page += QStringLiteral("</td></tr></table>");
+
+    QElapsedTimer clock;
+    clock.start();
+    viewer.Navigate2(QStringLiteral("about:blank"));
+    viewer.Document().body().setInnerHTML(page);
+    QTextDocument* shown = viewer.view()->document();
+    shown->setTextWidth(600);
+    const QSizeF laidOut = shown->documentLayout()->documentSize(); // lays the page out
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_GT(laidOut.height(), 0);
+
+    // Every level's text stays, in order; the deep levels are blocks.
+    const QString text = shownText();
+    qsizetype at = 0;
+    for (int i = 1; i <= levels; ++i) {
+        at = text.indexOf(QStringLiteral("επίπεδο %1 ").arg(i), at);
+        EXPECT_GE(at, 0) << i;
+    }
+    // The page model itself keeps what was written.
+    EXPECT_EQ(viewer.Document().All().tags(QStringLiteral("table")).Length(), levels);
 }

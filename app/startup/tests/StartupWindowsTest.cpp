@@ -9,6 +9,8 @@
 #include "frmWrongVersion.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -121,6 +123,23 @@ TEST_F(RegionalWindowTest, RepairWritesReportsAndEnds) {
                   .text,
               QStringLiteral("HH:mm"));
     w->close(); // closing what is already unloaded ends nothing more
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(RegionalWindowTest, RepairThatCannotWriteReportsTheFailure) {
+    // A file where the store's folder should be: no write can succeed, also
+    // for a user whom permissions do not stop.
+    QFile notAFolder(QFileInfo(store.filePath()).absolutePath());
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    locale.values[LocaleInfo::ITime] = QStringLiteral("0");
+    auto w = window();
+    w->show();
+    w->findChild<QPushButton*>(QStringLiteral("cmdUpdateReg"))->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        QStringLiteral("Η διόρθωση των τοπικών ρυθμίσεων απέτυχε")));
     EXPECT_EQ(ended, 1);
 }
 

@@ -1,6 +1,8 @@
 // The pieces the tree fills share.
 #include "FillSupport.h"
 
+#include "DataDamage.h"
+
 namespace lexora::trees::fill {
 
 TreeNode* addNodeOnce(TreeControl& tree, const QString& parentKey, const QString& key,
@@ -17,8 +19,8 @@ std::int64_t countOf(engine::Connection& connection, const QString& statement) {
     return count;
 }
 
-std::int32_t idOf(const engine::Recordset& rs, const QString& field) {
-    return static_cast<std::int32_t>(rs.value(field).toInt());
+std::optional<std::int32_t> idOf(const engine::Recordset& rs, const QString& field) {
+    return checkedId(rs.value(field).toInt());
 }
 
 } // namespace lexora::trees::fill

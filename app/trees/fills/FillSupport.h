@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace lexora::trees::fill {
 
@@ -28,7 +29,8 @@ TreeNode* addNodeOnce(TreeControl& tree, const QString& parentKey, const QString
 // The l_count of a count statement's first row; 0 when it returns no row.
 std::int64_t countOf(engine::Connection& connection, const QString& statement);
 
-// An id field of the current row as a 32-bit id.
-std::int32_t idOf(const engine::Recordset& rs, const QString& field);
+// An id field of the current row as a 32-bit id. An id outside the 32-bit
+// range is damaged data: nullopt, and the user is told (DataDamage.h).
+std::optional<std::int32_t> idOf(const engine::Recordset& rs, const QString& field);
 
 } // namespace lexora::trees::fill

@@ -37,10 +37,12 @@ void FillLawTree(TreeControl& tvwTreelaw, engine::Connection& connection,
                  bool l_init_tree) {
     engine::Recordset rs = connection.execute(store::lawTypeBranches());
     while (!rs.eof()) {
-        const SearchIdList::Id typeId = fill::idOf(rs, QStringLiteral("type_id"));
-        TreeNode* node = fill::addNodeOnce(tvwTreelaw, {}, typeKeyOf(typeId),
-                                           rs.value(QStringLiteral("descr")).toString());
+        const std::optional<SearchIdList::Id> type = fill::idOf(rs, QStringLiteral("type_id"));
+        TreeNode* node = type ? fill::addNodeOnce(tvwTreelaw, {}, typeKeyOf(*type),
+                                                  rs.value(QStringLiteral("descr")).toString())
+                              : nullptr;
         if (node != nullptr) {
+            const SearchIdList::Id typeId = *type;
             if (l_init_tree) {
                 AddlawChildrenNodes(tvwTreelaw, connection, typeId, {}, true, {});
             } else {
@@ -71,8 +73,10 @@ void AddlawChildrenNodes(TreeControl& tvwTreelaw, engine::Connection& connection
         const dvRtns4::Variant lawCode = rs.value(QStringLiteral("law_code"));
         const bool leftOut = hasWholeTextRow(connection, lawCode) &&
                              isPartOfAct(rs.value(QStringLiteral("all_law_flag")));
-        if (!leftOut) {
-            const SearchIdList::Id lawId = fill::idOf(rs, QStringLiteral("law_id"));
+        const std::optional<SearchIdList::Id> act =
+            leftOut ? std::nullopt : fill::idOf(rs, QStringLiteral("law_id"));
+        if (act) {
+            const SearchIdList::Id lawId = *act;
             TreeNode* node =
                 fill::addNodeOnce(tvwTreelaw, typeKey, actKeyOf(lawId), lawCode.toString());
             if (node != nullptr) {
