@@ -4,6 +4,7 @@
 
 #include "Cursor.h"
 #include "SqliteError.h"
+#include "StatementTraceSink.h"
 
 #include <sqlite3.h>
 
@@ -35,6 +36,7 @@ Cursor::~Cursor() {
 }
 
 void Cursor::bindAndStep() {
+    traceStatement(adapted);
     sqlite3_stmt* st = statement->stmt;
     int index = 1;
     for (const jet::Parameter& p : adapted.parameters) {
