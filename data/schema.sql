@@ -11,7 +11,9 @@ CREATE TABLE topic (
     order_flag_lev2 INTEGER,
     order_flag_lev3 INTEGER
 );
-CREATE INDEX topic_parent ON topic (topic_id_parent);
+-- A node's children in their order, read from the index alone (tree fills).
+CREATE INDEX topic_children ON topic (topic_id_parent, order_flag_lev1, order_flag_lev2,
+                                      order_flag_lev3, descr);
 
 CREATE TABLE abstract (
     abstract_id   INTEGER PRIMARY KEY,
@@ -53,8 +55,13 @@ CREATE TABLE law (
     BlobType      TEXT,
     BlobBody      BLOB
 );
-CREATE INDEX law_code_idx ON law (law_code);
-CREATE INDEX law_type_idx ON law (type_id);
+-- The rows of an act, and the tests for its article, paragraph and
+-- whole-text rows, found without reading the rows' texts.
+CREATE INDEX law_code_parts ON law (law_code, type_id, article_code, parag_code, all_law_flag);
+-- The acts of a type newest first, with what the legislation tree shows of
+-- them and the titles the title search reads, from the index alone: the
+-- table's rows hold texts of many KB.
+CREATE INDEX law_type_order ON law (type_id, issue_date, law_year, law_code, all_law_flag, title);
 
 CREATE TABLE KEYS (
     KEY_ID INTEGER PRIMARY KEY,
@@ -82,7 +89,8 @@ CREATE TABLE schedule (
     order_flag_lev3    INTEGER,
     IsBlob             BOOLEAN NOT NULL DEFAULT 0
 );
-CREATE INDEX schedule_parent ON schedule (schedule_id_parent);
+CREATE INDEX schedule_children ON schedule (schedule_id_parent, order_flag_lev1, order_flag_lev2,
+                                            order_flag_lev3, descr);
 
 CREATE TABLE ScheduleAbstract (
     Abstract_id   INTEGER PRIMARY KEY,
