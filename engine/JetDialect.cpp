@@ -9,6 +9,7 @@
 #include <QChar>
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QTime>
 
 #include <sqlite3.h>
@@ -37,42 +38,188 @@ bool isIdentifierStart(QChar c) {
     return c.unicode() >= 0x80 || c.isLetter() || c == QLatin1Char('_');
 }
 
-QString sqlQuoted(const QString& value) {
-    QString out = value;
-    out.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + out + QLatin1Char('\'');
+QString sqlQuoted(QStringView value) {
+    QString out;
+    out.reserve(value.size() + 2);
+    out += QLatin1Char('\'');
+    for (QChar c : value) {
+        if (c == QLatin1Char('\''))
+            out += QLatin1Char('\'');
+        out += c;
+    }
+    out += QLatin1Char('\'');
+    return out;
 }
 
-Clause clauseOfKeyword(const QString& upper, Clause current) {
-    if (upper == QLatin1String("SELECT"))
-        return Clause::Select;
-    if (upper == QLatin1String("FROM"))
-        return Clause::From;
-    if (upper == QLatin1String("WHERE"))
-        return Clause::Where;
-    if (upper == QLatin1String("ON"))
-        return Clause::On;
-    if (upper == QLatin1String("HAVING"))
-        return Clause::Having;
-    if (upper == QLatin1String("GROUP") || upper == QLatin1String("ORDER"))
-        return Clause::GroupOrder;
-    if (upper == QLatin1String("LIMIT") || upper == QLatin1String("OFFSET"))
-        return Clause::Limit;
-    if (upper == QLatin1String("SET"))
-        return Clause::Set;
-    if (upper == QLatin1String("VALUES"))
-        return Clause::Values;
-    if (upper == QLatin1String("UNION") || upper == QLatin1String("EXCEPT") ||
-        upper == QLatin1String("INTERSECT") || upper == QLatin1String("WINDOW") ||
-        upper == QLatin1String("RETURNING"))
-        return Clause::Other;
-    return current;
+bool is(QStringView word, QLatin1StringView keyword) {
+    return word.size() == keyword.size() && word.compare(keyword, Qt::CaseInsensitive) == 0;
 }
+
+Clause clauseOfKeyword(QStringView word, Clause current) {
+    switch (word.size()) {
+    case 2:
+        return is(word, QLatin1StringView("ON")) ? Clause::On : current;
+    case 3:
+        return is(word, QLatin1StringView("SET")) ? Clause::Set : current;
+    case 4:
+        return is(word, QLatin1StringView("FROM")) ? Clause::From : current;
+    case 5:
+        if (is(word, QLatin1StringView("WHERE")))
+            return Clause::Where;
+        if (is(word, QLatin1StringView("GROUP")) || is(word, QLatin1StringView("ORDER")))
+            return Clause::GroupOrder;
+        if (is(word, QLatin1StringView("LIMIT")))
+            return Clause::Limit;
+        if (is(word, QLatin1StringView("UNION")))
+            return Clause::Other;
+        return current;
+    case 6:
+        if (is(word, QLatin1StringView("SELECT")))
+            return Clause::Select;
+        if (is(word, QLatin1StringView("HAVING")))
+            return Clause::Having;
+        if (is(word, QLatin1StringView("OFFSET")))
+            return Clause::Limit;
+        if (is(word, QLatin1StringView("VALUES")))
+            return Clause::Values;
+        if (is(word, QLatin1StringView("EXCEPT")) || is(word, QLatin1StringView("WINDOW")))
+            return Clause::Other;
+        return current;
+    case 9:
+        if (is(word, QLatin1StringView("INTERSECT")) || is(word, QLatin1StringView("RETURNING")))
+            return Clause::Other;
+        return current;
+    default:
+        return current;
+    }
+}
+
+// The pieces of a statement's text, as both the rewrite and the shape of a
+// statement (see ShapeCache) read them.
+enum class Token {
+    Quoted,    // 'text' or "text"; unterminated: to the end
+    Bracketed, // [name] or `name`
+    Comment,   // -- to the end of the line, or /* ... */
+    Date,      // #...#, or a lone # to the end
+    Number,    // digits, or a point and digits, with what sticks to them
+    Word,      // a name or a keyword
+    Identity,  // @@IDENTITY in any letter case
+    Other,     // one character
+};
+
+struct Lexeme {
+    Token token;
+    qsizetype end;
+    bool unterminated = false; // a quoted text without its closing quote
+    bool integer = false;      // a Number of digits only
+};
+
+Lexeme lexAt(const QString& s, qsizetype i) {
+    const qsizetype n = s.size();
+    const QChar c = s[i];
+    const QChar next = i + 1 < n ? s[i + 1] : QChar();
+    if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+        qsizetype j = i + 1;
+        while (j < n) {
+            if (s[j] == c) {
+                if (j + 1 < n && s[j + 1] == c) {
+                    j += 2;
+                    continue;
+                }
+                return {Token::Quoted, j + 1};
+            }
+            ++j;
+        }
+        return {Token::Quoted, n, true};
+    }
+    if (c == QLatin1Char('[') || c == QLatin1Char('`')) {
+        const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
+        const qsizetype end = s.indexOf(close, i + 1);
+        return {Token::Bracketed, end < 0 ? n : end + 1};
+    }
+    if (c == QLatin1Char('-') && next == QLatin1Char('-')) {
+        const qsizetype end = s.indexOf(QLatin1Char('\n'), i);
+        return {Token::Comment, end < 0 ? n : end};
+    }
+    if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
+        const qsizetype end = s.indexOf(QLatin1String("*/"), i + 2);
+        return {Token::Comment, end < 0 ? n : end + 2};
+    }
+    if (c == QLatin1Char('#')) {
+        const qsizetype close = s.indexOf(QLatin1Char('#'), i + 1);
+        return {Token::Date, close < 0 ? n : close + 1, close < 0};
+    }
+    if (c.isDigit() || (c == QLatin1Char('.') && next.isDigit())) {
+        qsizetype end = i;
+        bool integer = true;
+        while (end < n && (isIdentifierChar(s[end]) || s[end] == QLatin1Char('.'))) {
+            if (!s[end].isDigit())
+                integer = false;
+            // an exponent's sign belongs to the number
+            if ((s[end] == QLatin1Char('e') || s[end] == QLatin1Char('E')) && end + 1 < n &&
+                (s[end + 1] == QLatin1Char('+') || s[end + 1] == QLatin1Char('-')))
+                ++end;
+            ++end;
+        }
+        return {Token::Number, end, false, integer};
+    }
+    if (isIdentifierStart(c)) {
+        qsizetype end = i + 1;
+        while (end < n && isIdentifierChar(s[end]))
+            ++end;
+        return {Token::Word, end};
+    }
+    if (c == QLatin1Char('@') && next == QLatin1Char('@')) {
+        qsizetype end = i + 2;
+        while (end < n && isIdentifierChar(s[end]))
+            ++end;
+        if (QStringView(s)
+                .mid(i + 2, end - i - 2)
+                .compare(QLatin1String("IDENTITY"), Qt::CaseInsensitive) == 0)
+            return {Token::Identity, end};
+    }
+    return {Token::Other, i + 1};
+}
+
+// The value of a quoted text: without its quotes, doubled quotes single.
+QString unquoted(QStringView quoted) {
+    const QChar q = quoted.front();
+    const QStringView inside = quoted.mid(1, quoted.size() - 2);
+    if (!inside.contains(q))
+        return inside.toString();
+    QString value;
+    value.reserve(inside.size());
+    for (qsizetype k = 0; k < inside.size(); ++k) {
+        value += inside[k];
+        if (inside[k] == q)
+            ++k; // its double
+    }
+    return value;
+}
+
+// The value of a whole number that fits 64 bits.
+std::optional<std::int64_t> integerOf(QStringView digits) {
+    bool fits = false;
+    const qlonglong value = digits.toLongLong(&fits);
+    return fits ? std::optional<std::int64_t>(value) : std::nullopt;
+}
+
+// Where a literal went in the rewritten text: bound as a parameter, or kept
+// in the text (at `at`, `length` characters).
+struct Slot {
+    bool parameter;
+    qsizetype at;
+    qsizetype length;
+};
 
 struct Rewriter {
+    Rewriter(const QString& statement, bool parameters)
+        : s(statement), allowParameters(parameters) {}
+
     const QString& s;
     bool allowParameters;
     AdaptedStatement result;
+    std::vector<Slot> places; // one per literal, in order
     bool sawPlaceholder = false;
     bool parameterising = false; // decided by the statement's first word
     bool firstWordSeen = false;
@@ -85,173 +232,117 @@ struct Rewriter {
                (clause == Clause::Where || clause == Clause::On || clause == Clause::Having);
     }
 
-    void emitText(const QString& value, const QString& literalText) {
-        if (valueClause()) {
-            result.sql += QLatin1Char('?');
-            result.parameters.emplace_back(value);
-        } else {
-            result.sql += literalText;
-        }
+    void emitParameter(Parameter value) {
+        places.push_back({true, result.sql.size(), 1});
+        result.sql += QLatin1Char('?');
+        result.parameters.push_back(std::move(value));
     }
 
-    // Index just past the closing `close` of a quoted run starting at `i`,
-    // where a doubled `close` stands for itself; -1 when unterminated.
-    qsizetype endOfQuoted(qsizetype i, QChar close, QString* value) const {
-        qsizetype j = i + 1;
-        const qsizetype n = s.size();
-        while (j < n) {
-            if (s[j] == close) {
-                if (j + 1 < n && s[j + 1] == close) {
-                    if (value)
-                        *value += close;
-                    j += 2;
-                    continue;
-                }
-                return j + 1;
-            }
-            if (value)
-                *value += s[j];
-            ++j;
-        }
-        return -1;
+    void emitLiteral(QStringView text) {
+        places.push_back({false, result.sql.size(), text.size()});
+        result.sql += text;
     }
 
     void run() {
         const qsizetype n = s.size();
+        const QStringView view(s);
         result.sql.reserve(n + 8);
         qsizetype i = 0;
         while (i < n) {
-            const QChar c = s[i];
-            const QChar next = i + 1 < n ? s[i + 1] : QChar();
-            if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
-                QString value;
-                const qsizetype end = endOfQuoted(i, c, &value);
-                if (end < 0) { // unterminated: SQLite reports it
-                    result.sql += s.mid(i);
+            const Lexeme lexeme = lexAt(s, i);
+            const QStringView text = view.mid(i, lexeme.end - i);
+            switch (lexeme.token) {
+            case Token::Quoted:
+                if (lexeme.unterminated) { // SQLite reports it
+                    result.sql += text;
                     return;
                 }
-                // A double-quoted run is a string in Jet, an identifier in SQLite.
-                emitText(value, c == QLatin1Char('\'') ? s.mid(i, end - i) : sqlQuoted(value));
-                i = end;
-                continue;
-            }
-            if (c == QLatin1Char('[') || c == QLatin1Char('`')) {
-                const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
-                qsizetype end = s.indexOf(close, i + 1);
-                end = end < 0 ? n : end + 1;
-                result.sql += s.mid(i, end - i);
-                i = end;
-                continue;
-            }
-            if (c == QLatin1Char('-') && next == QLatin1Char('-')) {
-                qsizetype end = s.indexOf(QLatin1Char('\n'), i);
-                end = end < 0 ? n : end;
-                result.sql += s.mid(i, end - i);
-                i = end;
-                continue;
-            }
-            if (c == QLatin1Char('/') && next == QLatin1Char('*')) {
-                qsizetype end = s.indexOf(QLatin1String("*/"), i + 2);
-                end = end < 0 ? n : end + 2;
-                result.sql += s.mid(i, end - i);
-                i = end;
-                continue;
-            }
-            if (c == QLatin1Char('#')) {
-                const qsizetype close = s.indexOf(QLatin1Char('#'), i + 1);
-                const QStringView inside =
-                    close < 0 ? QStringView() : QStringView(s).mid(i + 1, close - i - 1);
-                const std::optional<QString> iso = isoDateOf(inside);
-                if (close < 0 || !iso)
+                if (valueClause())
+                    emitParameter(unquoted(text));
+                else if (text.front() == QLatin1Char('\''))
+                    emitLiteral(text);
+                else // a double-quoted run is a string in Jet, an identifier in SQLite
+                    emitLiteral(sqlQuoted(unquoted(text)));
+                break;
+            case Token::Date: {
+                const std::optional<QString> iso =
+                    lexeme.unterminated ? std::nullopt : isoDateOf(text.mid(1, text.size() - 2));
+                if (!iso)
                     throw EngineError(
                         errors::GeneralSql,
                         QStringLiteral("Syntax error in date in query expression '%1'.")
-                            .arg(close < 0 ? s.mid(i) : s.mid(i, close - i + 1)));
-                emitText(*iso, sqlQuoted(*iso));
-                i = close + 1;
-                continue;
+                            .arg(text.toString()));
+                if (valueClause())
+                    emitParameter(*iso);
+                else
+                    emitLiteral(sqlQuoted(*iso));
+                break;
             }
-            if (c.isDigit() || (c == QLatin1Char('.') && next.isDigit())) {
-                qsizetype end = i;
-                bool integer = true;
-                while (end < n && (isIdentifierChar(s[end]) || s[end] == QLatin1Char('.'))) {
-                    if (!s[end].isDigit())
-                        integer = false;
-                    // an exponent's sign belongs to the number
-                    if ((s[end] == QLatin1Char('e') || s[end] == QLatin1Char('E')) && end + 1 < n &&
-                        (s[end + 1] == QLatin1Char('+') || s[end + 1] == QLatin1Char('-')))
-                        ++end;
-                    ++end;
-                }
-                const QString literal = s.mid(i, end - i);
-                bool fits = false;
-                const qlonglong value = integer ? literal.toLongLong(&fits) : 0;
-                if (integer && fits && valueClause()) {
-                    result.sql += QLatin1Char('?');
-                    result.parameters.emplace_back(std::int64_t{value});
-                } else {
-                    result.sql += literal;
-                }
-                i = end;
-                continue;
+            case Token::Number: {
+                const std::optional<std::int64_t> value =
+                    lexeme.integer ? integerOf(text) : std::nullopt;
+                if (value && valueClause())
+                    emitParameter(*value);
+                else
+                    emitLiteral(text);
+                break;
             }
-            if (isIdentifierStart(c)) {
-                qsizetype end = i + 1;
-                while (end < n && isIdentifierChar(s[end]))
-                    ++end;
-                const QString word = s.mid(i, end - i);
-                const QString upper = word.toUpper();
-                if (!firstWordSeen) {
-                    firstWordSeen = true;
-                    parameterising = allowParameters && (upper == QLatin1String("SELECT") ||
-                                                         upper == QLatin1String("UPDATE") ||
-                                                         upper == QLatin1String("DELETE"));
-                }
-                // Jet's "distinct rows of the tables" is, for the rows the
-                // program selects (whole keys of one table), plain DISTINCT.
-                result.sql +=
-                    upper == QLatin1String("DISTINCTROW") ? QStringLiteral("DISTINCT") : word;
-                // A word right after a dot is a column name, never a keyword.
-                if (i == 0 || s[i - 1] != QLatin1Char('.')) {
-                    if (stack.empty() &&
-                        (upper == QLatin1String("DISTINCT") ||
-                         upper == QLatin1String("DISTINCTROW") || upper == QLatin1String("GROUP") ||
-                         upper == QLatin1String("UNION") || upper == QLatin1String("EXCEPT") ||
-                         upper == QLatin1String("INTERSECT")))
-                        rowsOfTables = false;
-                    if (upper == QLatin1String("FROM") && stack.empty() &&
-                        clause == Clause::Select && result.selectFrom < 0)
-                        result.selectFrom = result.sql.size() - word.size();
-                    clause = clauseOfKeyword(upper, clause);
-                }
-                i = end;
-                continue;
-            }
-            if (c == QLatin1Char('@') && next == QLatin1Char('@')) {
+            case Token::Word:
+                word(text, i);
+                break;
+            case Token::Identity:
                 // Jet's @@IDENTITY: the key the connection's last INSERT gave.
-                qsizetype end = i + 2;
-                while (end < n && isIdentifierChar(s[end]))
-                    ++end;
-                if (QStringView(s)
-                        .mid(i + 2, end - i - 2)
-                        .compare(QLatin1String("IDENTITY"), Qt::CaseInsensitive) == 0) {
-                    result.sql += QLatin1String("last_insert_rowid()");
-                    i = end;
-                    continue;
+                result.sql += QLatin1String("last_insert_rowid()");
+                break;
+            case Token::Bracketed:
+            case Token::Comment:
+                result.sql += text;
+                break;
+            case Token::Other: {
+                const QChar c = text.front();
+                if (c == QLatin1Char('?') || c == QLatin1Char(':') || c == QLatin1Char('@') ||
+                    c == QLatin1Char('$'))
+                    sawPlaceholder = true;
+                if (c == QLatin1Char('(')) {
+                    stack.push_back(clause);
+                } else if (c == QLatin1Char(')') && !stack.empty()) {
+                    clause = stack.back();
+                    stack.pop_back();
                 }
+                result.sql += c;
+                break;
             }
-            if (c == QLatin1Char('?') || c == QLatin1Char(':') || c == QLatin1Char('@') ||
-                c == QLatin1Char('$'))
-                sawPlaceholder = true;
-            if (c == QLatin1Char('(')) {
-                stack.push_back(clause);
-            } else if (c == QLatin1Char(')') && !stack.empty()) {
-                clause = stack.back();
-                stack.pop_back();
             }
-            result.sql += c;
-            ++i;
+            i = lexeme.end;
         }
+    }
+
+    void word(QStringView word, qsizetype i) {
+        if (!firstWordSeen) {
+            firstWordSeen = true;
+            parameterising = allowParameters && (is(word, QLatin1StringView("SELECT")) ||
+                                                 is(word, QLatin1StringView("UPDATE")) ||
+                                                 is(word, QLatin1StringView("DELETE")));
+        }
+        // Jet's "distinct rows of the tables" is, for the rows the program
+        // selects (whole keys of one table), plain DISTINCT.
+        const bool distinctRow = is(word, QLatin1StringView("DISTINCTROW"));
+        if (distinctRow)
+            result.sql += QLatin1String("DISTINCT");
+        else
+            result.sql += word;
+        // A word right after a dot is a column name, never a keyword.
+        if (i > 0 && s[i - 1] == QLatin1Char('.'))
+            return;
+        if (stack.empty() &&
+            (distinctRow || is(word, QLatin1StringView("DISTINCT")) ||
+             is(word, QLatin1StringView("GROUP")) || is(word, QLatin1StringView("UNION")) ||
+             is(word, QLatin1StringView("EXCEPT")) || is(word, QLatin1StringView("INTERSECT"))))
+            rowsOfTables = false;
+        if (stack.empty() && clause == Clause::Select && result.selectFrom < 0 &&
+            is(word, QLatin1StringView("FROM")))
+            result.selectFrom = result.sql.size() - word.size();
+        clause = clauseOfKeyword(word, clause);
     }
 };
 
@@ -259,22 +350,186 @@ int twoDigitYear(int y) {
     return y < 30 ? 2000 + y : 1900 + y;
 }
 
-} // namespace
-
-AdaptedStatement adapt(const QString& statement) {
-    Rewriter r{statement, true, {}, false, false, false, true, Clause::None, {}};
+// The full rewrite, with where each literal went.
+AdaptedStatement rewrite(const QString& statement, std::vector<Slot>* places) {
+    Rewriter r(statement, true);
     r.run();
     if (!r.rowsOfTables)
         r.result.selectFrom = -1;
     if (r.sawPlaceholder && !r.result.parameters.empty()) {
         // The caller's own placeholders would be numbered among ours.
-        Rewriter plain{statement, false, {}, false, false, false, true, Clause::None, {}};
+        Rewriter plain(statement, false);
         plain.run();
         if (!plain.rowsOfTables)
             plain.result.selectFrom = -1;
+        if (places)
+            *places = std::move(plain.places);
         return std::move(plain.result);
     }
+    if (places)
+        *places = std::move(r.places);
     return std::move(r.result);
+}
+
+// Rewritten statements by shape. A program sends the same statement with
+// other values thousands of times (two per node of a tree fill); its shape,
+// the text with each literal replaced by a mark of its kind, is found here
+// and the rewrite is then only a matter of putting in the new values.
+class ShapeCache {
+public:
+    std::optional<AdaptedStatement> find(const QString& statement) {
+        if (!shapeOf(statement))
+            return std::nullopt;
+        const auto found = m_entries.constFind(m_shape);
+        if (found == m_entries.cend())
+            return std::nullopt;
+        return fill(statement, *found);
+    }
+
+    // Keeps the rewrite of the statement whose shape find() has just taken.
+    void keep(const QString& statement, const AdaptedStatement& adapted, std::vector<Slot> places) {
+        if (!shapeOf(statement) || places.size() != m_literals.size())
+            return;
+        if (m_entries.size() >= Capacity)
+            m_entries.clear();
+        m_entries.insert(m_shape, Entry{adapted.sql, std::move(places), adapted.selectFrom});
+    }
+
+private:
+    static constexpr qsizetype Capacity = 512;
+
+    struct Literal {
+        qsizetype start;
+        qsizetype end;
+    };
+    struct Entry {
+        QString sql;
+        std::vector<Slot> places;
+        qsizetype selectFrom;
+    };
+
+    // Reads the statement's shape and literals into m_shape and m_literals;
+    // false for a statement the cache does not take (an unterminated text,
+    // a date that is no date, or marks of its own outside literals).
+    bool shapeOf(const QString& s) {
+        m_shape.resize(0);
+        m_literals.clear();
+        m_shape.reserve(s.size());
+        const QStringView view(s);
+        for (qsizetype i = 0; i < s.size();) {
+            const Lexeme lexeme = lexAt(s, i);
+            const QStringView text = view.mid(i, lexeme.end - i);
+            QChar mark;
+            switch (lexeme.token) {
+            case Token::Quoted:
+                if (lexeme.unterminated)
+                    return false;
+                mark = text.front() == QLatin1Char('\'') ? MarkSingle : MarkDouble;
+                break;
+            case Token::Date:
+                if (lexeme.unterminated || !isoDateOf(text.mid(1, text.size() - 2)))
+                    return false;
+                mark = MarkDate;
+                break;
+            case Token::Number:
+                mark = lexeme.integer && integerOf(text) ? MarkInteger : MarkNumber;
+                break;
+            default:
+                for (QChar c : text)
+                    if (c.unicode() >= MarkFirst && c.unicode() <= MarkLast)
+                        return false;
+                m_shape += text;
+                break;
+            }
+            if (!mark.isNull()) {
+                m_shape += mark;
+                m_literals.push_back({i, lexeme.end});
+            }
+            i = lexeme.end;
+        }
+        return true;
+    }
+
+    AdaptedStatement fill(const QString& s, const Entry& entry) const {
+        AdaptedStatement out;
+        out.selectFrom = entry.selectFrom;
+        bool kept = false;
+        for (const Slot& slot : entry.places)
+            kept = kept || !slot.parameter;
+        if (kept)
+            out.sql.reserve(entry.sql.size() + 16);
+        else
+            out.sql = entry.sql; // shared, not copied
+        qsizetype from = 0;
+        const QStringView view(s);
+        for (std::size_t k = 0; k < entry.places.size(); ++k) {
+            const Slot& slot = entry.places[k];
+            const QStringView text =
+                view.mid(m_literals[k].start, m_literals[k].end - m_literals[k].start);
+            const QChar first = text.front();
+            if (slot.parameter) {
+                if (first == QLatin1Char('\'') || first == QLatin1Char('"'))
+                    out.parameters.emplace_back(unquoted(text));
+                else if (first == QLatin1Char('#'))
+                    out.parameters.emplace_back(*isoDateOf(text.mid(1, text.size() - 2)));
+                else
+                    out.parameters.emplace_back(*integerOf(text));
+            }
+            if (!kept)
+                continue;
+            out.sql += QStringView(entry.sql).mid(from, slot.at - from);
+            const qsizetype before = out.sql.size();
+            if (slot.parameter)
+                out.sql += QLatin1Char('?');
+            else if (first == QLatin1Char('"'))
+                out.sql += sqlQuoted(unquoted(text));
+            else if (first == QLatin1Char('#'))
+                out.sql += sqlQuoted(*isoDateOf(text.mid(1, text.size() - 2)));
+            else
+                out.sql += text;
+            if (entry.selectFrom > slot.at)
+                out.selectFrom += (out.sql.size() - before) - slot.length;
+            from = slot.at + slot.length;
+        }
+        if (kept)
+            out.sql += QStringView(entry.sql).mid(from);
+        return out;
+    }
+
+    // Marks of the literals' kinds, from the private-use area.
+    static constexpr char16_t MarkFirst = 0xE000;
+    static constexpr char16_t MarkLast = 0xE004;
+    static constexpr QChar MarkSingle{char16_t(0xE000)};
+    static constexpr QChar MarkDouble{char16_t(0xE001)};
+    static constexpr QChar MarkDate{char16_t(0xE002)};
+    static constexpr QChar MarkInteger{char16_t(0xE003)};
+    static constexpr QChar MarkNumber{char16_t(0xE004)};
+
+    QHash<QString, Entry> m_entries;
+    QString m_shape;
+    std::vector<Literal> m_literals;
+};
+
+ShapeCache& shapeCache() {
+    // Per thread: each connection is used by the thread that opened it.
+    thread_local ShapeCache cache;
+    return cache;
+}
+
+} // namespace
+
+AdaptedStatement adapt(const QString& statement) {
+    ShapeCache& cache = shapeCache();
+    if (std::optional<AdaptedStatement> known = cache.find(statement))
+        return std::move(*known);
+    std::vector<Slot> places;
+    AdaptedStatement adapted = rewrite(statement, &places);
+    cache.keep(statement, adapted, std::move(places));
+    return adapted;
+}
+
+AdaptedStatement adaptWithoutCache(const QString& statement) {
+    return rewrite(statement, nullptr);
 }
 
 std::optional<QString> isoDateOf(QStringView literal) {

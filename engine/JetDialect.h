@@ -40,7 +40,11 @@ struct AdaptedStatement {
 };
 
 // Throws EngineError (GeneralSql) for a date literal that is not a date.
+// Statements of one shape (the same text but for the values of their
+// literals) are rewritten once; later ones only take their values.
 AdaptedStatement adapt(const QString& statement);
+// The same rewrite done afresh, for comparing the two.
+AdaptedStatement adaptWithoutCache(const QString& statement);
 
 // Registers val, ucase, lcase, now and the Jet like on a connection.
 void registerFunctions(sqlite3* db);

@@ -55,6 +55,14 @@ static QString withoutDisambiguation(const QString& name) {
 }
 
 int Columns::indexOf(const QString& name) const {
+    // Results have few columns: comparing them in place costs less than
+    // folding the name for the hash, which allocates on every field read.
+    if (names.size() <= 16) {
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i].size() == name.size() && names[i].compare(name, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(i);
+        return -1;
+    }
     return byFoldedName.value(name.toCaseFolded(), -1);
 }
 
