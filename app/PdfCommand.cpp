@@ -1,12 +1,12 @@
 // The database is opened as start-up opens it, read only in effect: nothing
 // here writes to it. The engine's own (English) text of a database error is
 // not shown; the user is told in Greek what could not be done.
-#include "PdfCommand.h"
+#include "app/PdfCommand.h"
 
-#include "ActPdf.h"
-#include "Connection.h"
-#include "EngineError.h"
-#include "StartupServices.h"
+#include "app/pages/builders/ActPdf.h"
+#include "app/startup/StartupServices.h"
+#include "engine/Connection.h"
+#include "engine/EngineError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,23 +1,23 @@
 // The program's entry: the real services of this desktop handed to the
 // start-up sequence, then the event loop, unless start-up ended the program.
 // With --pdf the program writes one act's page and ends, with no window.
-#include "ApplicationSettings.h"
-#include "FileSystem.h"
-#include "GreekStandardTexts.h"
-#include "IniSettingsStore.h"
-#include "InstanceLock.h"
-#include "MessagePresenter.h"
-#include "OsVersion.h"
-#include "PdfCommand.h"
-#include "ProgramContext.h"
-#include "ProgramState.h"
-#include "RegionalStoreLocaleSource.h"
-#include "SettingsLocations.h"
-#include "StartupServices.h"
-#include "SystemLocaleSource.h"
-#include "clsDBInit.h"
-#include "frmInitialFactory.h"
-#include "modMain.h"
+#include "app/PdfCommand.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/startup/ProgramContext.h"
+#include "app/startup/RegionalStoreLocaleSource.h"
+#include "app/startup/StartupServices.h"
+#include "app/startup/modMain.h"
+#include "app/state/ProgramState.h"
+#include "app/windows/frmInitialFactory.h"
+#include "dbroutines/clsDBInit.h"
+#include "platform/system/FileSystem.h"
+#include "platform/system/InstanceLock.h"
+#include "platform/system/OsVersion.h"
+#include "platform/system/SystemLocaleSource.h"
+#include "platform/translations/GreekStandardTexts.h"
+#include "routines/IniSettingsStore.h"
+#include "routines/MessagePresenter.h"
+#include "routines/SettingsLocations.h"
 
 #include <QApplication>
 
@@ -59,10 +59,8 @@ int main(int argc, char** argv) {
     dvRtns4::setMessagePresenter(&presenter);
 
     dvRtns4::IniSettingsStore userSettings(dvRtns4::userSoftwareSettingsFile());
-    dvRtns4::IniSettingsStore machineSettings(
-        dvRtns4::machineSoftwareSettingsFile());
-    dvRtns4::IniSettingsStore regionalSettings(
-        dvRtns4::userControlPanelSettingsFile());
+    dvRtns4::IniSettingsStore machineSettings(dvRtns4::machineSoftwareSettingsFile());
+    dvRtns4::IniSettingsStore regionalSettings(dvRtns4::userControlPanelSettingsFile());
     lexora::platform::LockFileInstanceLock instanceLock;
     const lexora::platform::SystemLocaleSource processLocale;
     const lexora::startup::RegionalStoreLocaleSource locale(regionalSettings, processLocale);

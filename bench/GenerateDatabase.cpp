@@ -7,7 +7,7 @@
 // file.
 //
 //   lexora_generate_database M|L <output file>
-#include "GeneratedShapes.h"
+#include "bench/GeneratedShapes.h"
 
 #include <sqlite3.h>
 

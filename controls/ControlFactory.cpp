@@ -1,10 +1,10 @@
 // Class names of the library's controls and their creation by name.
-#include "ControlFactory.h"
+#include "controls/ControlFactory.h"
 
-#include "EVScroll.h"
-#include "Progress.h"
-#include "TextHelp.h"
-#include "TextInt.h"
+#include "controls/evscroll/EVScroll.h"
+#include "controls/progress/Progress.h"
+#include "controls/texthelp/TextHelp.h"
+#include "controls/textint/TextInt.h"
 
 namespace Dravik {
 

@@ -1,7 +1,7 @@
 // Reading dates day first and writing them as SQL literals per dialect.
-#include "DateLiterals.h"
+#include "dbroutines/DateLiterals.h"
 
-#include "clsString.h"
+#include "routines/clsString.h"
 
 #include <QLocale>
 #include <QRegularExpression>

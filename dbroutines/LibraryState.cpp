@@ -1,5 +1,5 @@
 // The one copy of the library-wide state: database type and last error.
-#include "LibraryState.h"
+#include "dbroutines/LibraryState.h"
 
 namespace dvDBrtns4 {
 

@@ -1,10 +1,10 @@
 // Turning a caught error into the last-error record.
-#include "RecordedError.h"
+#include "dbroutines/RecordedError.h"
 
-#include "EngineError.h"
-#include "LibraryState.h"
-#include "RoutineError.h"
-#include "StatementRunner.h"
+#include "dbroutines/LibraryState.h"
+#include "engine/EngineError.h"
+#include "engine/StatementRunner.h"
+#include "routines/RoutineError.h"
 
 #include <new>
 

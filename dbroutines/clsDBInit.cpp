@@ -1,7 +1,7 @@
 // Setting the database type, with the message for an invalid one.
-#include "clsDBInit.h"
+#include "dbroutines/clsDBInit.h"
 
-#include "MessagePresenter.h"
+#include "routines/MessagePresenter.h"
 
 namespace dvDBrtns4 {
 

@@ -1,11 +1,11 @@
 // Moving a file into a binary field and back, piece by piece: the file is
 // never held in memory as a whole by the library (the engine keeps the value
 // once on its way into the database file).
-#include "clsDBblob.h"
+#include "dbroutines/clsDBblob.h"
 
-#include "EngineError.h"
-#include "RecordedError.h"
-#include "TextHelpers.h"
+#include "dbroutines/RecordedError.h"
+#include "engine/EngineError.h"
+#include "routines/TextHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>

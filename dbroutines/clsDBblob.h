@@ -9,8 +9,8 @@
 // escapes as an exception.
 #pragma once
 
-#include "StatementRunner.h"
 #include "dvDBrtns4Export.h"
+#include "engine/StatementRunner.h"
 
 #include <QByteArray>
 #include <QString>

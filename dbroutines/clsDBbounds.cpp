@@ -1,11 +1,11 @@
 // Related records read into display lines.
-#include "clsDBbounds.h"
+#include "dbroutines/clsDBbounds.h"
 
-#include "LibraryState.h"
-#include "RoutineError.h"
-#include "TextHelpers.h"
-#include "clsDBrtns.h"
-#include "clsString.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBrtns.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
+#include "routines/clsString.h"
 
 #include <QStringList>
 

@@ -11,8 +11,8 @@
 // recorded in the last-error record.
 #pragma once
 
-#include "StatementRunner.h"
 #include "dvDBrtns4Export.h"
+#include "engine/StatementRunner.h"
 
 #include <QString>
 

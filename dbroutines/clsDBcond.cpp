@@ -1,11 +1,11 @@
 // Building WHERE-clause conditions from search criteria, per dialect.
-#include "clsDBcond.h"
+#include "dbroutines/clsDBcond.h"
 
-#include "DateLiterals.h"
-#include "LibraryState.h"
-#include "RoutineError.h"
-#include "TextHelpers.h"
-#include "clsString.h"
+#include "dbroutines/DateLiterals.h"
+#include "dbroutines/LibraryState.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
+#include "routines/clsString.h"
 
 #include <QStringList>
 

@@ -1,14 +1,14 @@
 // The record routines, the date literals of the dialects and the reading back
 // of the last recorded database error.
-#include "clsDBrtns.h"
+#include "dbroutines/clsDBrtns.h"
 
-#include "DateLiterals.h"
-#include "LibraryState.h"
-#include "RecordedError.h"
-#include "RoutineError.h"
-#include "TextHelpers.h"
-#include "clsCommonUse.h"
-#include "clsString.h"
+#include "dbroutines/DateLiterals.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/RecordedError.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
+#include "routines/clsCommonUse.h"
+#include "routines/clsString.h"
 
 #include <QStringList>
 

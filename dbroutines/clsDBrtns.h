@@ -16,9 +16,9 @@
 // (engine::EngineError, dvRtns4::RoutineError) and record nothing.
 #pragma once
 
-#include "StatementRunner.h"
-#include "Variant.h"
 #include "dvDBrtns4Export.h"
+#include "engine/StatementRunner.h"
+#include "routines/Variant.h"
 
 #include <QDateTime>
 #include <QString>

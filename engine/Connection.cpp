@@ -1,10 +1,10 @@
 // The connection: opening the file named by the connection text, running
 // statements, and the read-only second open of start-up.
-#include "Connection.h"
+#include "engine/Connection.h"
 
-#include "ConnectionText.h"
 #include "Cursor.h"
 #include "SqliteError.h"
+#include "engine/ConnectionText.h"
 
 #include <QCoreApplication>
 #include <QThread>

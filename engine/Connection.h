@@ -3,8 +3,8 @@
 // connection adapts them (see JetDialect.h) so that callers never know.
 #pragma once
 
-#include "EngineError.h"
-#include "Recordset.h"
+#include "engine/EngineError.h"
+#include "engine/Recordset.h"
 
 #include <QString>
 

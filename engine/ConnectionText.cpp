@@ -1,7 +1,7 @@
 // Connection texts: "Provider=...; Mode=ReadWrite;Data source=<path>;Jet
 // OLEDB:Database Password=<pw>". Only the data source matters to SQLite.
-#include "ConnectionText.h"
-#include "Connection.h"
+#include "engine/ConnectionText.h"
+#include "engine/Connection.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "EngineError.h"
+#include "engine/EngineError.h"
 
 namespace engine {
 

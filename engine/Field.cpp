@@ -1,7 +1,7 @@
 // Field values of the current row: SQLite's storage classes as Variants,
 // BOOLEAN columns as Booleans, DATE columns as dates, and binary values read
 // in pieces straight from the row.
-#include "Field.h"
+#include "engine/Field.h"
 
 #include "Cursor.h"
 

@@ -2,7 +2,7 @@
 // and are read in pieces, each call continuing where the last one stopped.
 #pragma once
 
-#include "Variant.h"
+#include "routines/Variant.h"
 
 #include <QByteArray>
 #include <QString>

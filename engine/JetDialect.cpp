@@ -4,7 +4,7 @@
 // only words and literals outside quotes are ever changed.
 #include "JetDialect.h"
 
-#include "EngineError.h"
+#include "engine/EngineError.h"
 
 #include <QChar>
 #include <QDate>

@@ -1,10 +1,10 @@
 // Results: a cursor over one prepared statement, read forward from the first
 // row, with the statement handed back to the connection's cache at the end.
-#include "Recordset.h"
+#include "engine/Recordset.h"
 
 #include "Cursor.h"
 #include "SqliteError.h"
-#include "StatementTraceSink.h"
+#include "engine/StatementTraceSink.h"
 
 #include <sqlite3.h>
 

@@ -2,8 +2,8 @@
 // first, move next, fields by name (letter case ignored) or position.
 #pragma once
 
-#include "EngineError.h"
-#include "Field.h"
+#include "engine/EngineError.h"
+#include "engine/Field.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The prepared-statement cache and the column facts of each statement.
 #include "StatementCache.h"
 
-#include "EngineError.h"
 #include "SqliteError.h"
+#include "engine/EngineError.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
 // Lending a connection through the borrower's interface.
-#include "StatementRunner.h"
+#include "engine/StatementRunner.h"
 
-#include "Connection.h"
+#include "engine/Connection.h"
 
 namespace engine {
 

@@ -5,8 +5,8 @@
 // ConnectionRunner for the call.
 #pragma once
 
-#include "EngineExport.h"
-#include "Recordset.h"
+#include "engine/EngineExport.h"
+#include "engine/Recordset.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The statement trace: a per-thread recorder the cursors report to.
-#include "StatementTrace.h"
+#include "engine/StatementTrace.h"
 
 #include "JetDialect.h"
-#include "StatementTraceSink.h"
+#include "engine/StatementTraceSink.h"
 
 namespace engine {
 

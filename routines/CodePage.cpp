@@ -1,5 +1,5 @@
 // The code-page tables, read from iconv one byte at a time.
-#include "CodePage.h"
+#include "routines/CodePage.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,5 +1,5 @@
 // Byte-to-Unicode table of code page 1253.
-#include "CodePage1253.h"
+#include "routines/CodePage1253.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The file-system object over POSIX calls and Qt's storage information.
-#include "FileSystemObject.h"
+#include "routines/FileSystemObject.h"
 
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The INI settings store: key paths are walked group by group, each group
 // and value name found without regard to letter case, so that "Software\X"
 // and "SOFTWARE\X" are one key as they are in the registry.
-#include "IniSettingsStore.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,8 +1,8 @@
 // The list box adapters over QListWidget and QComboBox. Item data live in
 // Qt::UserRole of each entry.
-#include "ListBoxAdapter.h"
+#include "routines/ListBoxAdapter.h"
 
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 #include <QComboBox>
 #include <QItemSelectionModel>

@@ -1,4 +1,4 @@
-#include "MessagePresenter.h"
+#include "routines/MessagePresenter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // Decimal numbers written with a point, whatever the locale, and the
 // host's rounding.
-#include "ParserNumbers.h"
+#include "routines/ParserNumbers.h"
 
-#include "RoutineError.h"
-#include "TextHelpers.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
 
 #include <cmath>
 #include <cstdlib>

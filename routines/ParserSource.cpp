@@ -1,9 +1,9 @@
 // Memory and file sources of the definition-file parser.
-#include "ParserSource.h"
+#include "routines/ParserSource.h"
 
-#include "CodePage1253.h"
-#include "FileSystemObject.h"
-#include "RoutineError.h"
+#include "routines/CodePage1253.h"
+#include "routines/FileSystemObject.h"
+#include "routines/RoutineError.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,5 +1,5 @@
 // Starting programs with QProcess, and the library's current starter.
-#include "ProgramStarter.h"
+#include "routines/ProgramStarter.h"
 
 #include <QProcess>
 #include <QStringList>

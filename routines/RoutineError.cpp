@@ -1,5 +1,5 @@
 // The error of the routines libraries and its standard numbers and texts.
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 namespace dvRtns4 {
 

@@ -1,5 +1,5 @@
 // The settings files under the XDG configuration folders.
-#include "SettingsLocations.h"
+#include "routines/SettingsLocations.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

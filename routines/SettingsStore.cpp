@@ -1,5 +1,5 @@
 // The settings store interface's out-of-line destructor.
-#include "SettingsStore.h"
+#include "routines/SettingsStore.h"
 
 namespace dvRtns4 {
 

@@ -1,5 +1,5 @@
 // Blank-only trimming and length-keeping upper-casing.
-#include "TextHelpers.h"
+#include "routines/TextHelpers.h"
 
 namespace dvRtns4 {
 

@@ -1,4 +1,4 @@
-#include "Variant.h"
+#include "routines/Variant.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Linear searches over the routines' arrays.
-#include "clsArray.h"
+#include "routines/clsArray.h"
 
 namespace dvRtns4 {
 

@@ -1,7 +1,7 @@
 // The small helpers of clsCommonUse.
-#include "clsCommonUse.h"
+#include "routines/clsCommonUse.h"
 
-#include "TextHelpers.h"
+#include "routines/TextHelpers.h"
 
 #include <utility>
 

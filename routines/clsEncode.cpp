@@ -1,7 +1,7 @@
 // The character-shifting scrambler, computed on Windows-1253 codes.
-#include "clsEncode.h"
+#include "routines/clsEncode.h"
 
-#include "CodePage.h"
+#include "routines/CodePage.h"
 
 namespace dvRtns4 {
 

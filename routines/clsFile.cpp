@@ -1,7 +1,7 @@
 // Temporary folder and files.
-#include "clsFile.h"
+#include "routines/clsFile.h"
 
-#include "FileSystemObject.h"
+#include "routines/FileSystemObject.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 // Drives, file facts and file operations of clsFileSystemObject.
-#include "clsFileSystemObject.h"
+#include "routines/clsFileSystemObject.h"
 
-#include "RoutineError.h"
-#include "TextHelpers.h"
-#include "clsString.h"
-#include "modDeclare.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
+#include "routines/clsString.h"
+#include "routines/modDeclare.h"
 
 #include <QCursor>
 #include <QDateTime>

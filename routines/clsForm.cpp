@@ -1,9 +1,9 @@
 // Window positions in twips over the registry routines, and the screens the
 // windows are on.
-#include "clsForm.h"
+#include "routines/clsForm.h"
 
-#include "Variant.h"
-#include "clsRegistry.h"
+#include "routines/Variant.h"
+#include "routines/clsRegistry.h"
 
 #include <QGuiApplication>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 // The library's running number.
-#include "clsIDGenerator.h"
+#include "routines/clsIDGenerator.h"
 
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 #include <limits>
 

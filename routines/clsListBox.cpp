@@ -1,8 +1,8 @@
 // The list box routines, over the list box adapter.
-#include "clsListBox.h"
+#include "routines/clsListBox.h"
 
-#include "RoutineError.h"
-#include "TextHelpers.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
 
 namespace dvRtns4 {
 

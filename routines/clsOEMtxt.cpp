@@ -1,8 +1,8 @@
 // OEM <-> ANSI conversion through the two single-byte code pages.
-#include "clsOEMtxt.h"
+#include "routines/clsOEMtxt.h"
 
-#include "CodePage.h"
-#include "RoutineError.h"
+#include "routines/CodePage.h"
+#include "routines/RoutineError.h"
 
 namespace dvRtns4 {
 

@@ -1,14 +1,14 @@
 // Reading definitions: tokens, constants, computed values and coding.
-#include "clsParser.h"
+#include "routines/clsParser.h"
 
-#include "FileSystemObject.h"
-#include "ParserNumbers.h"
-#include "ParserSource.h"
-#include "RoutineError.h"
-#include "TextHelpers.h"
-#include "clsCommonUse.h"
-#include "clsParserUtil.h"
-#include "modDeclare.h"
+#include "routines/FileSystemObject.h"
+#include "routines/ParserNumbers.h"
+#include "routines/ParserSource.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
+#include "routines/clsCommonUse.h"
+#include "routines/clsParserUtil.h"
+#include "routines/modDeclare.h"
 
 #include <QHash>
 

@@ -1,9 +1,9 @@
 // Key lookups, decoding and encoding of definition texts.
-#include "clsParserUtil.h"
+#include "routines/clsParserUtil.h"
 
-#include "ParserNumbers.h"
-#include "RoutineError.h"
-#include "TextHelpers.h"
+#include "routines/ParserNumbers.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
 
 namespace dvRtns4 {
 

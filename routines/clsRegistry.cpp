@@ -1,10 +1,10 @@
 // Registry values over the settings stores, with the registry's rules for
 // blanks, NUL characters, the read buffer and missing keys.
-#include "clsRegistry.h"
+#include "routines/clsRegistry.h"
 
-#include "IniSettingsStore.h"
-#include "SettingsLocations.h"
-#include "TextHelpers.h"
+#include "routines/IniSettingsStore.h"
+#include "routines/SettingsLocations.h"
+#include "routines/TextHelpers.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 // The string helpers of clsString.
-#include "clsString.h"
+#include "routines/clsString.h"
 
-#include "RoutineError.h"
-#include "TextHelpers.h"
+#include "routines/RoutineError.h"
+#include "routines/TextHelpers.h"
 
 #include <limits>
 

@@ -1,10 +1,10 @@
 // Variant comparison for Maximum and Minimum, starting programs and the
 // month's last day.
-#include "clsUtil.h"
+#include "routines/clsUtil.h"
 
-#include "MessagePresenter.h"
-#include "ProgramStarter.h"
-#include "RoutineError.h"
+#include "routines/MessagePresenter.h"
+#include "routines/ProgramStarter.h"
+#include "routines/RoutineError.h"
 
 #include <optional>
 

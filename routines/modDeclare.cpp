@@ -1,8 +1,8 @@
 // The pending-error record and its report.
-#include "modDeclare.h"
+#include "routines/modDeclare.h"
 
-#include "MessagePresenter.h"
-#include "RoutineError.h"
+#include "routines/MessagePresenter.h"
+#include "routines/RoutineError.h"
 
 namespace dvRtns4 {
 

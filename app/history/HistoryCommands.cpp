@@ -2,18 +2,18 @@
 // navigation state: the topics' act for the topic button, and for the act
 // button the legislation act or, when the law viewer window is the active
 // one, the act that window shows.
-#include "HistoryCommands.h"
+#include "app/history/HistoryCommands.h"
 
-#include "ActPage.h"
-#include "DocumentBox.h"
-#include "EngineError.h"
-#include "HistoryList.h"
-#include "LinkNavigation.h"
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "TemplatePage.h"
+#include "app/history/HistoryList.h"
+#include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "app/pages/builders/TemplatePage.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "engine/EngineError.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "routines/MessagePresenter.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>

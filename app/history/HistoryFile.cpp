@@ -1,7 +1,7 @@
 // Reading and writing the history file. A line is taken as an id only when
 // it is made of digits: what stood on a line used to go into a statement as
 // it was, so a damaged file could not be told from an id.
-#include "HistoryFile.h"
+#include "app/history/HistoryFile.h"
 
 #include <QByteArrayView>
 #include <QDir>

@@ -1,15 +1,15 @@
 // Wiring of the history. A choice in the list is a click on an entry or a
 // move of the selection by the keyboard; a press of the mouse that moves the
 // selection is followed by its click, which makes the choice once.
-#include "HistoryInstall.h"
+#include "app/history/HistoryInstall.h"
 
-#include "HistoryCommands.h"
-#include "HistoryFile.h"
-#include "HistoryList.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "ProgramContext.h"
-#include "frmhotbrowser.h"
+#include "app/history/HistoryCommands.h"
+#include "app/history/HistoryFile.h"
+#include "app/history/HistoryList.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
 #include <QGuiApplication>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 // The entries of the history list, its file and the saving of one act.
-#include "HistoryList.h"
+#include "app/history/HistoryList.h"
 
-#include "EngineError.h"
-#include "HistoryFile.h"
-#include "MessagePresenter.h"
-#include "Statements.h"
+#include "app/history/HistoryFile.h"
+#include "app/store/Statements.h"
+#include "engine/EngineError.h"
+#include "routines/MessagePresenter.h"
 
 #include <QListWidget>
 

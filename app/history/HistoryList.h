@@ -4,7 +4,7 @@
 // list is the only copy in between.
 #pragma once
 
-#include "Connection.h"
+#include "engine/Connection.h"
 
 #include <QString>
 

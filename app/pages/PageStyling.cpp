@@ -1,9 +1,9 @@
 // The page look: per tag kind, the inline properties and their values.
-#include "PageStyling.h"
+#include "app/pages/PageStyling.h"
 
-#include "HtmlDocument.h"
-#include "HtmlStyle.h"
-#include "PageViewer.h"
+#include "platform/pageview/HtmlDocument.h"
+#include "platform/pageview/HtmlStyle.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <initializer_list>
 

@@ -1,10 +1,10 @@
 // The search texts' folding: the viewers' letter folding with the blanks at
 // both ends trimmed (the replacements touch no blank, so the order of the two
 // steps does not matter).
-#include "FoldGreekText.h"
+#include "app/search/FoldGreekText.h"
 
-#include "TextHelpers.h"
 #include "platform/text/GreekFolding.h"
+#include "routines/TextHelpers.h"
 
 namespace lexora::search {
 

@@ -3,10 +3,10 @@
 // loops back on itself, which would otherwise never reach the top. A chain
 // that runs on deeper than any tree shows is damaged data: the walk stops
 // there and the user is told.
-#include "HierarchySearch.h"
+#include "app/search/HierarchySearch.h"
 
-#include "DataDamage.h"
-#include "SearchSupport.h"
+#include "app/search/SearchSupport.h"
+#include "app/state/DataDamage.h"
 
 namespace lexora::search {
 

@@ -3,8 +3,8 @@
 // parent column row by row, the ids of every node above them.
 #pragma once
 
-#include "Connection.h"
-#include "SearchIdList.h"
+#include "app/trees/SearchIdList.h"
+#include "engine/Connection.h"
 
 #include <QString>
 

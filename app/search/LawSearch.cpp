@@ -1,12 +1,12 @@
 // Legislation search: statement, type list, search fill.
-#include "LawSearch.h"
+#include "app/search/LawSearch.h"
 
-#include "FoldGreekText.h"
-#include "LawTreeFill.h"
-#include "SearchIdList.h"
-#include "SearchSupport.h"
-#include "Statements.h"
-#include "clsDBcond.h"
+#include "app/search/FoldGreekText.h"
+#include "app/search/SearchSupport.h"
+#include "app/store/Statements.h"
+#include "app/trees/LawTreeFill.h"
+#include "app/trees/SearchIdList.h"
+#include "dbroutines/clsDBcond.h"
 
 namespace lexora::search {
 

@@ -5,8 +5,8 @@
 // that hold them opened.
 #pragma once
 
-#include "Connection.h"
-#include "TreeControl.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 // Organisation-chart search: one implementation, the fill chosen by variant.
-#include "ScheduleSearch.h"
+#include "app/search/ScheduleSearch.h"
 
-#include "HierarchySearch.h"
-#include "ScheduleTreeFill.h"
-#include "SearchSupport.h"
-#include "Statements.h"
-#include "clsDBcond.h"
+#include "app/search/HierarchySearch.h"
+#include "app/search/SearchSupport.h"
+#include "app/store/Statements.h"
+#include "app/trees/ScheduleTreeFill.h"
+#include "dbroutines/clsDBcond.h"
 
 namespace lexora::search {
 

@@ -7,8 +7,8 @@
 // FillScheduleTreeN.
 #pragma once
 
-#include "Connection.h"
-#include "TreeControl.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // The search buttons are tool buttons, which know no default-button state;
 // it is kept here and Enter in a box presses the button it names.
-#include "SearchBoxes.h"
+#include "app/search/SearchBoxes.h"
 
-#include "MainForm.h"
+#include "app/windows/MainForm.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,18 +1,18 @@
 // The dispatch runs every tab whose flag is set, in the window's order; the
 // tab change sets at most one.
-#include "SearchDispatch.h"
+#include "app/search/SearchDispatch.h"
 
-#include "LawSearch.h"
-#include "LawTreeFill.h"
-#include "MainForm.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "ScheduleSearch.h"
-#include "ScheduleTreeFill.h"
-#include "SearchSupport.h"
-#include "TopicKeywordSearch.h"
-#include "TopicTitleSearch.h"
-#include "TopicTreeFill.h"
+#include "app/search/LawSearch.h"
+#include "app/search/ScheduleSearch.h"
+#include "app/search/SearchSupport.h"
+#include "app/search/TopicKeywordSearch.h"
+#include "app/search/TopicTitleSearch.h"
+#include "app/startup/ProgramContext.h"
+#include "app/trees/LawTreeFill.h"
+#include "app/trees/ScheduleTreeFill.h"
+#include "app/trees/TopicTreeFill.h"
+#include "app/windows/MainForm.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QLineEdit>
 

@@ -1,13 +1,13 @@
 // The tree and box searched are those the dispatch chose for the same button
 // and tab; the marking is read back from the tree, so that every search
 // (database or title search) is counted the same way.
-#include "SearchFeedback.h"
+#include "app/search/SearchFeedback.h"
 
-#include "MainForm.h"
-#include "NodeMarking.h"
-#include "ProgramContext.h"
-#include "TreeControl.h"
-#include "TreeNode.h"
+#include "app/startup/ProgramContext.h"
+#include "app/trees/NodeMarking.h"
+#include "app/windows/MainForm.h"
+#include "platform/treeview/TreeControl.h"
+#include "platform/treeview/TreeNode.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // Wiring of the searches into the main window.
-#include "SearchInstall.h"
+#include "app/search/SearchInstall.h"
 
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "SearchBoxes.h"
-#include "SearchDispatch.h"
-#include "SearchFeedback.h"
+#include "app/search/SearchBoxes.h"
+#include "app/search/SearchDispatch.h"
+#include "app/search/SearchFeedback.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
 
 namespace lexora::search {
 

@@ -1,11 +1,11 @@
 // The search steps report their own errors, so that a pattern the engine
 // rejects or a damaged row costs the user one search, not the program.
-#include "SearchSupport.h"
+#include "app/search/SearchSupport.h"
 
-#include "DataDamage.h"
-#include "EngineError.h"
-#include "MessagePresenter.h"
-#include "TreeError.h"
+#include "app/state/DataDamage.h"
+#include "engine/EngineError.h"
+#include "platform/treeview/TreeError.h"
+#include "routines/MessagePresenter.h"
 
 #include <QCursor>
 #include <QGuiApplication>

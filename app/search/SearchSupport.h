@@ -3,9 +3,9 @@
 // reading the ids of a row.
 #pragma once
 
-#include "Connection.h"
-#include "SearchIdList.h"
-#include "TreeControl.h"
+#include "app/trees/SearchIdList.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // Topic keyword search: statement, ancestor walk, search fill.
-#include "TopicKeywordSearch.h"
+#include "app/search/TopicKeywordSearch.h"
 
-#include "FoldGreekText.h"
-#include "HierarchySearch.h"
-#include "SearchSupport.h"
-#include "Statements.h"
-#include "TopicTreeFill.h"
-#include "clsDBcond.h"
+#include "app/search/FoldGreekText.h"
+#include "app/search/HierarchySearch.h"
+#include "app/search/SearchSupport.h"
+#include "app/store/Statements.h"
+#include "app/trees/TopicTreeFill.h"
+#include "dbroutines/clsDBcond.h"
 
 namespace lexora::search {
 

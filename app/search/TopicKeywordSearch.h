@@ -4,8 +4,8 @@
 // tree with those topics marked and every topic above them opened.
 #pragma once
 
-#include "Connection.h"
-#include "TreeControl.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QString>
 

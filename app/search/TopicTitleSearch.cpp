@@ -1,12 +1,12 @@
 // The walk handles a node after its subtree, down to the roots'
 // great-grandchildren; a match adds the nodes above it to the expand list,
 // and a matched root adds itself so that its children show.
-#include "TopicTitleSearch.h"
+#include "app/search/TopicTitleSearch.h"
 
-#include "FoldGreekText.h"
-#include "NodeMarking.h"
-#include "SearchSupport.h"
-#include "TreeNode.h"
+#include "app/search/FoldGreekText.h"
+#include "app/search/SearchSupport.h"
+#include "app/trees/NodeMarking.h"
+#include "platform/treeview/TreeNode.h"
 
 #include <QTreeWidgetItemIterator>
 

@@ -5,7 +5,7 @@
 // and opens the branches that lead to the marks. Reads no database.
 #pragma once
 
-#include "TreeControl.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The program's settings through the routines library's registry, which
 // holds the rules for blanks, NUL characters, the read limit and missing keys.
-#include "ApplicationSettings.h"
+#include "app/startup/ApplicationSettings.h"
 
 namespace lexora::startup {
 

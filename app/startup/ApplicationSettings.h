@@ -4,8 +4,8 @@
 // "Software" key of its area, so the key paths here start below it.
 #pragma once
 
-#include "SettingsStore.h"
-#include "clsRegistry.h"
+#include "routines/SettingsStore.h"
+#include "routines/clsRegistry.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 // The data-version probe: the statement is opened and closed, its value
 // never read.
-#include "DataVersion.h"
+#include "app/startup/DataVersion.h"
 
-#include "Connection.h"
-#include "Statements.h"
+#include "app/store/Statements.h"
+#include "engine/Connection.h"
 
 #include <exception>
 

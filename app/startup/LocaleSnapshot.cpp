@@ -1,5 +1,5 @@
 // Taking the regional snapshot and testing it.
-#include "LocaleSnapshot.h"
+#include "app/startup/LocaleSnapshot.h"
 
 namespace lexora::startup {
 

@@ -2,7 +2,7 @@
 // the start-up test that decides whether the program can run with them.
 #pragma once
 
-#include "LocaleSource.h"
+#include "platform/system/LocaleSource.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 // Naming the operating system from its version data.
-#include "OsVersionName.h"
+#include "app/startup/OsVersionName.h"
 
 namespace lexora::startup {
 

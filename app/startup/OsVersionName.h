@@ -2,7 +2,7 @@
 // to choose the values its repair writes.
 #pragma once
 
-#include "OsVersion.h"
+#include "platform/system/OsVersion.h"
 
 #include <QString>
 

@@ -4,11 +4,11 @@
 // regional snapshot and the start-up windows that are still open.
 #pragma once
 
-#include "Connection.h"
-#include "LocaleSnapshot.h"
-#include "ProgramState.h"
-#include "frmWait.h"
-#include "frmWrongRegionalSettings.h"
+#include "app/startup/LocaleSnapshot.h"
+#include "app/startup/frmWait.h"
+#include "app/startup/frmWrongRegionalSettings.h"
+#include "app/state/ProgramState.h"
+#include "engine/Connection.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 // The values of the regional repair.
-#include "RegionalRepair.h"
+#include "app/startup/RegionalRepair.h"
 
-#include "OsVersionName.h"
-#include "RegionalStoreLocaleSource.h"
+#include "app/startup/OsVersionName.h"
+#include "app/startup/RegionalStoreLocaleSource.h"
 
 namespace lexora::startup {
 

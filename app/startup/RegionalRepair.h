@@ -2,8 +2,8 @@
 // the per-user regional store, chosen by operating system.
 #pragma once
 
-#include "OsVersion.h"
-#include "SettingsStore.h"
+#include "platform/system/OsVersion.h"
+#include "routines/SettingsStore.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Regional values from the per-user regional store, the locale behind it.
-#include "RegionalStoreLocaleSource.h"
+#include "app/startup/RegionalStoreLocaleSource.h"
 
-#include "LocaleFormat.h"
+#include "platform/system/LocaleFormat.h"
 
 namespace lexora::startup {
 

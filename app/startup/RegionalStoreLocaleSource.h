@@ -4,8 +4,8 @@
 // "iLDate" when stored, else read from the stored long-date pattern.
 #pragma once
 
-#include "LocaleSource.h"
-#include "SettingsStore.h"
+#include "platform/system/LocaleSource.h"
+#include "routines/SettingsStore.h"
 
 #include <optional>
 

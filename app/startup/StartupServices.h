@@ -5,13 +5,13 @@
 // of the program.
 #pragma once
 
-#include "Connection.h"
-#include "FileSystem.h"
-#include "InstanceLock.h"
-#include "LocaleSource.h"
-#include "MessagePresenter.h"
-#include "OsVersion.h"
-#include "SettingsStore.h"
+#include "engine/Connection.h"
+#include "platform/system/FileSystem.h"
+#include "platform/system/InstanceLock.h"
+#include "platform/system/LocaleSource.h"
+#include "platform/system/OsVersion.h"
+#include "routines/MessagePresenter.h"
+#include "routines/SettingsStore.h"
 
 #include <QString>
 

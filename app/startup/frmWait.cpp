@@ -1,5 +1,5 @@
 // The wait window and its hourglass picture, drawn rather than stored.
-#include "frmWait.h"
+#include "app/startup/frmWait.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

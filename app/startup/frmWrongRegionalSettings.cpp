@@ -1,9 +1,9 @@
 // The regional-settings window: its labels, the marking of wrong groups and
 // the repair.
-#include "frmWrongRegionalSettings.h"
+#include "app/startup/frmWrongRegionalSettings.h"
 
-#include "OsVersionName.h"
-#include "RegionalRepair.h"
+#include "app/startup/OsVersionName.h"
+#include "app/startup/RegionalRepair.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -4,10 +4,10 @@
 // and ends the program however it is left.
 #pragma once
 
-#include "LocaleSnapshot.h"
-#include "MessagePresenter.h"
-#include "OsVersion.h"
-#include "SettingsStore.h"
+#include "app/startup/LocaleSnapshot.h"
+#include "platform/system/OsVersion.h"
+#include "routines/MessagePresenter.h"
+#include "routines/SettingsStore.h"
 
 #include <QColor>
 #include <QWidget>

@@ -1,5 +1,5 @@
 // The wrong-version window.
-#include "frmWrongVersion.h"
+#include "app/startup/frmWrongVersion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,15 +1,15 @@
 // The start-up sequence and its messages.
-#include "modMain.h"
+#include "app/startup/modMain.h"
 
-#include "ApplicationSettings.h"
-#include "DataVersion.h"
-#include "LocaleSnapshot.h"
-#include "ProgramContext.h"
-#include "frmWait.h"
-#include "frmWrongRegionalSettings.h"
-#include "frmWrongVersion.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/startup/DataVersion.h"
+#include "app/startup/LocaleSnapshot.h"
+#include "app/startup/ProgramContext.h"
+#include "app/startup/frmWait.h"
+#include "app/startup/frmWrongRegionalSettings.h"
+#include "app/startup/frmWrongVersion.h"
 
-#include "clsFileSystemObject.h"
+#include "routines/clsFileSystemObject.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 // way ends the program, most of them with a message.
 #pragma once
 
-#include "StartupServices.h"
+#include "app/startup/StartupServices.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 // messages.
 #pragma once
 
-#include "MessagePresenter.h"
+#include "routines/MessagePresenter.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Statements.h"
+#include "app/store/Statements.h"
 
-#include "clsString.h"
+#include "routines/clsString.h"
 
 namespace lexora::store {
 

@@ -5,7 +5,7 @@
 // One builder per statement; the code that sends a statement calls its builder.
 #pragma once
 
-#include "Variant.h"
+#include "routines/Variant.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The edition table of the main window.
-#include "Edition.h"
+#include "app/windows/Edition.h"
 
-#include "ProgramState.h"
+#include "app/state/ProgramState.h"
 
 namespace lexora::windows {
 

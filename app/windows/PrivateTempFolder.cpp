@@ -1,6 +1,6 @@
 // Making and checking the private temporary folder with the system calls
 // that do not follow links (lstat), so that the check and the use agree.
-#include "PrivateTempFolder.h"
+#include "app/windows/PrivateTempFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,23 +1,23 @@
 // Filling frmInitial's hooks from the parts of the program that provide
 // them: tree fills, page builders, searches, the other windows, the history
 // and the document commands.
-#include "ProgramHooks.h"
+#include "app/windows/ProgramHooks.h"
 
-#include "ActViewerTrail.h"
-#include "DialogsInstall.h"
-#include "DocumentCommandsInstall.h"
-#include "HistoryInstall.h"
-#include "LawTreeFill.h"
-#include "PageHandlers.h"
-#include "ProgramContext.h"
-#include "ScheduleTreeFill.h"
-#include "SearchInstall.h"
-#include "TopicTreeFill.h"
-#include "ViewerZoomMemory.h"
-#include "WindowKeys.h"
-#include "WindowMemory.h"
-#include "frmInitial.h"
-#include "frmhotbrowser.h"
+#include "app/history/HistoryInstall.h"
+#include "app/pages/builders/ActViewerTrail.h"
+#include "app/pages/builders/PageHandlers.h"
+#include "app/pages/documents/DocumentCommandsInstall.h"
+#include "app/search/SearchInstall.h"
+#include "app/startup/ProgramContext.h"
+#include "app/trees/LawTreeFill.h"
+#include "app/trees/ScheduleTreeFill.h"
+#include "app/trees/TopicTreeFill.h"
+#include "app/windows/ViewerZoomMemory.h"
+#include "app/windows/WindowKeys.h"
+#include "app/windows/WindowMemory.h"
+#include "app/windows/dialogs/DialogsInstall.h"
+#include "app/windows/frmInitial.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
 namespace lexora::windows {
 

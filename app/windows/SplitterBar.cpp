@@ -1,6 +1,6 @@
 // The splitter bar: the offset is taken from the point where the bar was
 // grabbed, so the bar follows the pointer without a jump.
-#include "SplitterBar.h"
+#include "app/windows/SplitterBar.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 // A stored value that is not a number, or is out of range, is ignored or
 // brought to the nearest zoom step by the viewer itself.
-#include "ViewerZoomMemory.h"
+#include "app/windows/ViewerZoomMemory.h"
 
-#include "ApplicationSettings.h"
-#include "DocumentBox.h"
-#include "PageViewer.h"
+#include "app/startup/ApplicationSettings.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 #include "platform/textview/TextZoom.h"
 
 #include <QWidget>

@@ -1,10 +1,10 @@
 // The page "in view" for Ctrl+P is the one holding the focus when a page has
 // it; otherwise the act page when one is shown, else the abstract page.
-#include "WindowKeys.h"
+#include "app/windows/WindowKeys.h"
 
-#include "DocumentBox.h"
-#include "MainForm.h"
-#include "PageViewer.h"
+#include "app/windows/MainForm.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QApplication>
 #include <QLineEdit>

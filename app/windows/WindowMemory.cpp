@@ -1,10 +1,10 @@
 // The size and state go through the toolkit's own geometry record; the place
 // is checked against the screens of this run, since that record only knows
 // the screens of the run that wrote it.
-#include "WindowMemory.h"
+#include "app/windows/WindowMemory.h"
 
-#include "ApplicationSettings.h"
-#include "frmInitial.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/windows/frmInitial.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,15 +1,15 @@
 // Building frmInitial: its controls, their names, captions, tool tips,
 // pictures and colours, and the connection of their events to the handlers.
-#include "frmInitial.h"
+#include "app/windows/frmInitial.h"
 
-#include "DocumentBox.h"
-#include "ImageList.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "Progress.h"
-#include "SplitterBar.h"
-#include "TreeControl.h"
-#include "Twips.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/SplitterBar.h"
+#include "app/windows/Twips.h"
+#include "controls/progress/Progress.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/ImageList.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QComboBox>
 #include <QFrame>

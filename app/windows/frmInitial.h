@@ -6,9 +6,9 @@
 // What it calls outside itself goes through its hooks.
 #pragma once
 
-#include "Edition.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
+#include "app/windows/Edition.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
 
 #include <QIcon>
 #include <QString>

@@ -1,8 +1,8 @@
 // Creating frmInitial for start-up.
-#include "frmInitialFactory.h"
+#include "app/windows/frmInitialFactory.h"
 
-#include "ProgramContext.h"
-#include "ProgramHooks.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/ProgramHooks.h"
 
 namespace lexora::windows {
 

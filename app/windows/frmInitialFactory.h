@@ -4,8 +4,8 @@
 // not skip is reported in Greek and ends the program.
 #pragma once
 
-#include "StartupServices.h"
-#include "frmInitial.h"
+#include "app/startup/StartupServices.h"
+#include "app/windows/frmInitial.h"
 
 #include <functional>
 #include <memory>

@@ -3,14 +3,14 @@
 // are placed by hand, all in the window's own coordinates, because the
 // document boxes, the file viewer and the progress bar are laid over a
 // viewer by taking its position and size.
-#include "frmInitial.h"
+#include "app/windows/frmInitial.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "SplitterBar.h"
-#include "TreeControl.h"
-#include "Twips.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/SplitterBar.h"
+#include "app/windows/Twips.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,17 +1,17 @@
 // frmInitial's life: the load step, the tab change, the toolbar, the
 // activation flags, the unload and the exit, and the handling of errors that
 // reach an event handler.
-#include "frmInitial.h"
+#include "app/windows/frmInitial.h"
 
-#include "ApplicationSettings.h"
-#include "DocumentBox.h"
-#include "MessagePresenter.h"
-#include "PageViewer.h"
-#include "PrivateTempFolder.h"
-#include "ProgramContext.h"
-#include "Statements.h"
-#include "TreeControl.h"
-#include "Twips.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/PrivateTempFolder.h"
+#include "app/windows/Twips.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeControl.h"
+#include "routines/MessagePresenter.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 // shows the page of the selected node, or blanks the pages when no node is
 // selected; Up and Down (and Enter in the topic tree) act as a click; a
 // mouse button released over empty space empties the selection first.
-#include "frmInitial.h"
+#include "app/windows/frmInitial.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "TreeControl.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,15 +1,15 @@
 // Designer's view of the controls, and the property pages from a control's
 // context menu with their changes passed through Designer's own property
 // editing (so that they are saved in the form and can be undone).
-#include "DravikDesignerPlugin.h"
+#include "controls/designer/DravikDesignerPlugin.h"
 
-#include "ControlHost.h"
-#include "EVScroll.h"
-#include "Progress.h"
-#include "PropertyPagesDialog.h"
-#include "TextHelp.h"
-#include "TextInt.h"
-#include "UserControl.h"
+#include "controls/evscroll/EVScroll.h"
+#include "controls/host/ControlHost.h"
+#include "controls/host/PropertyPagesDialog.h"
+#include "controls/host/UserControl.h"
+#include "controls/progress/Progress.h"
+#include "controls/texthelp/TextHelp.h"
+#include "controls/textint/TextInt.h"
 
 #include <QtDesigner/QDesignerFormEditorInterface>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>

@@ -1,8 +1,8 @@
 // The scroll bar: the Value, Min and Max rules with their disabled state, the
 // thumb's size and place, arrows, paging and dragging, and its settings.
-#include "EVScroll.h"
+#include "controls/evscroll/EVScroll.h"
 
-#include "EVScrollProperties.h"
+#include "controls/evscroll/EVScrollProperties.h"
 
 #include <QMouseEvent>
 #include <QPushButton>

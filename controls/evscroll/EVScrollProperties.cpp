@@ -1,8 +1,8 @@
 // Fields of the EVScroll page and their load and apply order.
-#include "EVScrollProperties.h"
+#include "controls/evscroll/EVScrollProperties.h"
 
-#include "DravikCode.h"
-#include "EVScroll.h"
+#include "controls/evscroll/EVScroll.h"
+#include "controls/textint/DravikCode.h"
 
 #include <QCheckBox>
 #include <QEvent>

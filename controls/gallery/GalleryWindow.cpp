@@ -1,13 +1,13 @@
 // Pages of the gallery and the handlers that show what the controls raise.
-#include "GalleryWindow.h"
+#include "controls/gallery/GalleryWindow.h"
 
-#include "EVScroll.h"
-#include "Progress.h"
-#include "PropertyPagesDialog.h"
-#include "PropertyPanel.h"
-#include "SettingsPropertyBag.h"
-#include "TextHelp.h"
-#include "TextInt.h"
+#include "controls/evscroll/EVScroll.h"
+#include "controls/gallery/PropertyPanel.h"
+#include "controls/host/PropertyPagesDialog.h"
+#include "controls/host/SettingsPropertyBag.h"
+#include "controls/progress/Progress.h"
+#include "controls/texthelp/TextHelp.h"
+#include "controls/textint/TextInt.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 // Fields for the control's own properties, built from its meta-object.
-#include "PropertyPanel.h"
+#include "controls/gallery/PropertyPanel.h"
 
-#include "MessagePresenter.h"
-#include "RoutineError.h"
+#include "routines/MessagePresenter.h"
+#include "routines/RoutineError.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

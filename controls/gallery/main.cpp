@@ -1,5 +1,5 @@
 // dravik-gallery: tries out the controls of the library.
-#include "GalleryWindow.h"
+#include "controls/gallery/GalleryWindow.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The hosts a control sees when its form gives none.
-#include "ControlHost.h"
+#include "controls/host/ControlHost.h"
 
 #include <QApplication>
 

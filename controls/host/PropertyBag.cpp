@@ -1,8 +1,8 @@
 // The two property stores that ship with the library.
-#include "PropertyBag.h"
+#include "controls/host/PropertyBag.h"
 
-#include "MemoryPropertyBag.h"
-#include "SettingsPropertyBag.h"
+#include "controls/host/MemoryPropertyBag.h"
+#include "controls/host/SettingsPropertyBag.h"
 
 #include <QSettings>
 

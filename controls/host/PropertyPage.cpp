@@ -1,7 +1,7 @@
 // Selection, changed state and applying of a property page.
-#include "PropertyPage.h"
+#include "controls/host/PropertyPage.h"
 
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 #include <QLocale>
 

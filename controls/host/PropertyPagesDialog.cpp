@@ -1,10 +1,10 @@
 // Tabs of property pages with OK, Cancel and Apply.
-#include "PropertyPagesDialog.h"
+#include "controls/host/PropertyPagesDialog.h"
 
-#include "MessagePresenter.h"
-#include "PropertyPage.h"
-#include "RoutineError.h"
-#include "UserControl.h"
+#include "controls/host/PropertyPage.h"
+#include "controls/host/UserControl.h"
+#include "routines/MessagePresenter.h"
+#include "routines/RoutineError.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

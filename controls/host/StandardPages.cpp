@@ -1,6 +1,6 @@
 // Font and colour pages over Qt's font and colour choosers, shown inside the
 // page rather than as dialogs of their own.
-#include "StandardPages.h"
+#include "controls/host/StandardPages.h"
 
 #include <QColorDialog>
 #include <QComboBox>

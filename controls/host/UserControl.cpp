@@ -1,5 +1,5 @@
 // The property-store steps shared by the library's controls.
-#include "UserControl.h"
+#include "controls/host/UserControl.h"
 
 namespace Dravik {
 

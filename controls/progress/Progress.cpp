@@ -1,8 +1,8 @@
 // Drawing of the progress bar: clear, centred percentage, then the bar laid
 // over it with a not-XOR pen so that the covered letters invert.
-#include "Progress.h"
+#include "controls/progress/Progress.h"
 
-#include "StatusSurface.h"
+#include "controls/progress/StatusSurface.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 // Drawing on the progress bar's surface: a QImage painted with the raster
 // operations the bar relies on, shown as it is by paintEvent.
-#include "StatusSurface.h"
+#include "controls/progress/StatusSurface.h"
 
 #include <QFontMetricsF>
 #include <QPaintEvent>

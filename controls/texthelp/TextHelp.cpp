@@ -1,12 +1,12 @@
 // The text box with help button: help requests, the button following the
 // focus, validation and exit direction, the forwarded properties and their
 // saved settings.
-#include "TextHelp.h"
+#include "controls/texthelp/TextHelp.h"
 
-#include "StandardPages.h"
-#include "TextHelpPage.h"
+#include "controls/host/StandardPages.h"
+#include "controls/texthelp/TextHelpPage.h"
 
-#include "RoutineError.h"
+#include "routines/RoutineError.h"
 
 #include <QAction>
 #include <QApplication>

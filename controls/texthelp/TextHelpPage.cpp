@@ -1,7 +1,7 @@
 // The help-button check box of the TextHelp page.
-#include "TextHelpPage.h"
+#include "controls/texthelp/TextHelpPage.h"
 
-#include "TextHelp.h"
+#include "controls/texthelp/TextHelp.h"
 
 #include <QCheckBox>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 // Reading typed numbers, formatting them with a mask and reading the
 // formatted text back.
-#include "DravikCode.h"
+#include "controls/textint/DravikCode.h"
 
 #include <QLocale>
 #include <QStringList>

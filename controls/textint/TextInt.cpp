@@ -1,13 +1,13 @@
 // The integer box: key filter, limit check on every change of the text, the
 // two faces following the focus, and its saved settings.
-#include "TextInt.h"
+#include "controls/textint/TextInt.h"
 
-#include "StandardPages.h"
-#include "TextIntGeneral.h"
+#include "controls/host/StandardPages.h"
+#include "controls/textint/TextIntGeneral.h"
 
-#include "DravikCode.h"
-#include "MessagePresenter.h"
-#include "RoutineError.h"
+#include "controls/textint/DravikCode.h"
+#include "routines/MessagePresenter.h"
+#include "routines/RoutineError.h"
 
 #include <QApplication>
 #include <QFocusEvent>

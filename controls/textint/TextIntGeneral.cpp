@@ -1,7 +1,7 @@
 // Fields of the TextInt page and their load and apply order.
-#include "TextIntGeneral.h"
+#include "controls/textint/TextIntGeneral.h"
 
-#include "TextInt.h"
+#include "controls/textint/TextInt.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 // with the library initialised for Access and its state reset around it.
 #pragma once
 
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "LibraryState.h"
-#include "StatementRunner.h"
-#include "clsDBInit.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "engine/Connection.h"
+#include "engine/StatementRunner.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

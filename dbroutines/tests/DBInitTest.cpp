@@ -1,9 +1,9 @@
 // Library initialisation and the last-error record.
-#include "LibraryState.h"
-#include "RecordingMessages.h"
-#include "clsDBInit.h"
-#include "clsDBcond.h"
-#include "clsDBrtns.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "dbroutines/clsDBcond.h"
+#include "dbroutines/clsDBrtns.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Copying files into a binary field and back through the engine, across the
 // piece boundaries, and the failures that must leave no file behind.
-#include "AccessFixture.h"
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "LibraryState.h"
-#include "clsDBInit.h"
-#include "clsDBblob.h"
-#include "clsDBrtns.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "dbroutines/clsDBblob.h"
+#include "dbroutines/clsDBrtns.h"
+#include "dbroutines/tests/AccessFixture.h"
+#include "engine/Connection.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

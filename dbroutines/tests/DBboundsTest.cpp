@@ -1,14 +1,14 @@
 // Related-record lines: one-to-many over an SQLite table through the engine,
 // many-to-many through it and, for a server dialect, through a recording
 // connection.
-#include "AccessFixture.h"
-#include "Connection.h"
-#include "EngineError.h"
-#include "FixtureDatabase.h"
-#include "LibraryState.h"
-#include "RecordingConnection.h"
-#include "clsDBInit.h"
-#include "clsDBbounds.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "dbroutines/clsDBbounds.h"
+#include "dbroutines/tests/AccessFixture.h"
+#include "dbroutines/tests/RecordingConnection.h"
+#include "engine/Connection.h"
+#include "engine/EngineError.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // clsDBcond: conditions for every operator and dialect, read as SQL text
 // where every blank counts.
-#include "LibraryState.h"
-#include "RecordingMessages.h"
-#include "RoutineError.h"
-#include "clsDBInit.h"
-#include "clsDBcond.h"
-#include "clsDBrtns.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "dbroutines/clsDBcond.h"
+#include "dbroutines/clsDBrtns.h"
+#include "routines/RoutineError.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // The record routines: for Access against a small SQLite database through the
 // engine, with the rows checked afterwards; for SQL Server and Oracle through
 // a recording connection, every statement compared blank for blank.
-#include "AccessFixture.h"
-#include "Connection.h"
-#include "EngineError.h"
-#include "FixtureDatabase.h"
-#include "LibraryState.h"
-#include "RecordingConnection.h"
-#include "clsDBInit.h"
-#include "clsDBrtns.h"
+#include "dbroutines/LibraryState.h"
+#include "dbroutines/clsDBInit.h"
+#include "dbroutines/clsDBrtns.h"
+#include "dbroutines/tests/AccessFixture.h"
+#include "dbroutines/tests/RecordingConnection.h"
+#include "engine/Connection.h"
+#include "engine/EngineError.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // Server and Oracle servers, which this platform does not have.
 #pragma once
 
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "StatementRunner.h"
+#include "engine/Connection.h"
+#include "engine/StatementRunner.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QString>
 

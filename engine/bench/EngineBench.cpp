@@ -2,7 +2,7 @@
 // statement of the topic tree over a few thousand distinct ids, and a full
 // tree fill (children and child count per node), against plain SQLite
 // preparing every text anew. Prints its figures; not a test.
-#include "Connection.h"
+#include "engine/Connection.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Opening databases: the connection text, the errors a caller relies on
 // (missing file or folder, files that are not intact databases), the second
 // read-only open, write-protected files, the busy timeout and statement errors.
-#include "ConnectionText.h"
-#include "EngineFixture.h"
+#include "engine/ConnectionText.h"
+#include "engine/tests/EngineFixture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

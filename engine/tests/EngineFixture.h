@@ -2,8 +2,8 @@
 // every row of a statement as texts.
 #pragma once
 
-#include "Connection.h"
-#include "FixtureDatabase.h"
+#include "engine/Connection.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // The Jet dialect adaptation on its own: statement rewriting, date literals,
 // val and the Unicode LIKE.
 #include "JetDialect.h"
-#include "EngineError.h"
+#include "engine/EngineError.h"
 
 #include <gtest/gtest.h>
 

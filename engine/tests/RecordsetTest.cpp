@@ -1,7 +1,7 @@
 // Reading results: value kinds (Empty against Null), names without regard to
 // letter case, binary values in pieces, nested results, counts and the
 // errors of reading where there is no row or no result.
-#include "EngineFixture.h"
+#include "engine/tests/EngineFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The program's statement shapes in the Jet dialect, run through the engine
 // on a small database: each case exercises one feature of the dialect.
-#include "EngineFixture.h"
+#include "engine/tests/EngineFixture.h"
 
 #include <gtest/gtest.h>
 

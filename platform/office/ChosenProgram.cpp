@@ -1,7 +1,7 @@
 // The chosen program's command line. Joining the path and the document with a
 // blank and splitting at blanks again would break a program path such as
 // "/opt/My Office/bin/writer" into pieces, so the whole path is tried first.
-#include "ChosenProgram.h"
+#include "platform/office/ChosenProgram.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // command line is the program's path followed by the document's path.
 #pragma once
 
-#include "ProcessRunner.h"
+#include "platform/office/ProcessRunner.h"
 
 #include <QString>
 

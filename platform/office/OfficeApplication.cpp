@@ -1,7 +1,7 @@
 // The office application over the suite's command line: a visible document
 // is a program started with the file and ended on close; printing runs the
 // suite headless until it has handed the job over.
-#include "OfficeApplication.h"
+#include "platform/office/OfficeApplication.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -6,7 +6,7 @@
 // program it started. The program never saves a document.
 #pragma once
 
-#include "ProcessRunner.h"
+#include "platform/office/ProcessRunner.h"
 
 #include <QString>
 

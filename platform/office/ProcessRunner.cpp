@@ -1,6 +1,6 @@
 // The QProcess runner. Programs get no input: their standard input is closed
 // at once, so that nothing waits for the keyboard of a program with no window.
-#include "ProcessRunner.h"
+#include "platform/office/ProcessRunner.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "FilePrinterDialog.h"
+#include "platform/printing/FilePrinterDialog.h"
 
 namespace lexora::printing {
 

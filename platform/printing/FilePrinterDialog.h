@@ -3,7 +3,7 @@
 // often it was shown.
 #pragma once
 
-#include "PrintDialogService.h"
+#include "platform/pageview/PrintDialogService.h"
 
 #include <QPrinter>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PdfFileDialog.h"
+#include "platform/printing/PdfFileDialog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -3,7 +3,7 @@
 // ".pdf" ending when the name chosen has none.
 #pragma once
 
-#include "PdfFileChooser.h"
+#include "platform/printing/PdfFileChooser.h"
 
 namespace lexora::printing {
 

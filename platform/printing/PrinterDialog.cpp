@@ -1,4 +1,4 @@
-#include "PrinterDialog.h"
+#include "platform/printing/PrinterDialog.h"
 
 #include <QPrintDialog>
 

@@ -3,7 +3,7 @@
 // again. A cancelled dialog gives no printer.
 #pragma once
 
-#include "PrintDialogService.h"
+#include "platform/pageview/PrintDialogService.h"
 
 #include <QPrinter>
 

@@ -1,5 +1,5 @@
 // Byte-to-Unicode tables for the code pages the RTF reader decodes itself.
-#include "CodePages.h"
+#include "platform/richtext/CodePages.h"
 
 #include <array>
 #include <cstdint>

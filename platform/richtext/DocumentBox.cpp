@@ -2,9 +2,9 @@
 // it in only when reading succeeded. Zoom scales the document in place by
 // the ratio of the new factor to the old one (point sizes are real numbers, so
 // nothing drifts); a newly loaded document is brought to the current zoom.
-#include "DocumentBox.h"
+#include "platform/richtext/DocumentBox.h"
 
-#include "RtfReader.h"
+#include "platform/richtext/RtfReader.h"
 #include "platform/textview/FindBar.h"
 #include "platform/textview/TextScaling.h"
 #include "platform/textview/TextZoom.h"

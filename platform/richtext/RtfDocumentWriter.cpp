@@ -1,7 +1,7 @@
 // Writing the reader's output into a QTextDocument, tables included.
-#include "RtfDocumentWriter.h"
+#include "platform/richtext/RtfDocumentWriter.h"
 
-#include "RtfReader.h"
+#include "platform/richtext/RtfReader.h"
 
 #include <QTextDocument>
 #include <QTextLength>

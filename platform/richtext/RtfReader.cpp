@@ -1,9 +1,9 @@
 // The RTF tokenizer and its state machine: groups on an explicit stack,
 // control words dispatched by name, text decoded and handed to the writer.
-#include "RtfReader.h"
+#include "platform/richtext/RtfReader.h"
 
-#include "CodePages.h"
-#include "RtfDocumentWriter.h"
+#include "platform/richtext/CodePages.h"
+#include "platform/richtext/RtfDocumentWriter.h"
 
 #include <QColor>
 #include <QHash>

@@ -1,5 +1,5 @@
 // File operations on the local file system.
-#include "FileSystem.h"
+#include "platform/system/FileSystem.h"
 
 #include <QFile>
 #include <QFileInfo>

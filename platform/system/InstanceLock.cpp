@@ -1,5 +1,5 @@
 // The single-instance guard over QLockFile.
-#include "InstanceLock.h"
+#include "platform/system/InstanceLock.h"
 
 #include <QDir>
 #include <QFileInfo>

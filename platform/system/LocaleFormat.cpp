@@ -1,6 +1,6 @@
 // Date and time pattern reading: the pattern is cut into fields (runs of one
 // letter) and literal text (other characters and quoted text).
-#include "LocaleFormat.h"
+#include "platform/system/LocaleFormat.h"
 
 #include <vector>
 

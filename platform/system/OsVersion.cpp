@@ -1,5 +1,5 @@
 // The operating system's name on this desktop.
-#include "OsVersion.h"
+#include "platform/system/OsVersion.h"
 
 #include <QFile>
 #include <QSysInfo>

@@ -1,7 +1,7 @@
 // Regional settings derived from a Qt locale.
-#include "SystemLocaleSource.h"
+#include "platform/system/SystemLocaleSource.h"
 
-#include "LocaleFormat.h"
+#include "platform/system/LocaleFormat.h"
 
 namespace lexora::platform {
 

@@ -4,7 +4,7 @@
 // separator.
 #pragma once
 
-#include "LocaleSource.h"
+#include "platform/system/LocaleSource.h"
 
 #include <QLocale>
 

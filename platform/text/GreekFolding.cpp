@@ -3,7 +3,7 @@
 // replacements below could then no longer find.
 #include "platform/text/GreekFolding.h"
 
-#include "TextHelpers.h"
+#include "routines/TextHelpers.h"
 
 #include <array>
 #include <utility>

@@ -1,7 +1,7 @@
 // The table holds the texts of the dialogs and menus the program opens:
 // message boxes, the file dialog of the settings window, the print dialog
 // with its page and properties pages, and the context menus.
-#include "GreekStandardTexts.h"
+#include "platform/translations/GreekStandardTexts.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
 // The window's own size is known before it is shown; its frame is not, so
 // the centre is taken from the owner's frame and the window's size.
-#include "WindowPlacement.h"
+#include "platform/windowing/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // Fuzz target of the definition-file parser: the input is a global text and
 // a main text (split at the first NUL byte), read definition by definition;
 // every definition handed out goes through the key lookups and decoding.
-#include "MessagePresenter.h"
-#include "RoutineError.h"
-#include "clsParser.h"
-#include "clsParserUtil.h"
+#include "routines/MessagePresenter.h"
+#include "routines/RoutineError.h"
+#include "routines/clsParser.h"
+#include "routines/clsParserUtil.h"
 
 #include <QString>
 

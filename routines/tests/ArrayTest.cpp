@@ -1,6 +1,6 @@
 // clsArray: searches in one- and two-dimensional arrays with their bounds.
-#include "RoutineError.h"
-#include "clsArray.h"
+#include "routines/RoutineError.h"
+#include "routines/clsArray.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,16 @@ TEST(clsArray, FindsTextsExactlyOrByContent) {
         qint16 start;
         qint32 index;
     } cases[] = {
-        {"athens", false, 1, 3},                           // indexes in the array's own numbering
-        {"Athens", false, 1, 2}, {"ATHENS", false, 1, -1}, // case-sensitive
-        {"ath", false, 1, -1},                             // a part is not equal
-        {"ath", true, 1, 3},     {"ath", true, 2, -1}, // from the second character on, «athens» no
-                                                       // longer holds it
-        {"thens", true, 2, 2},   {"ρισα", true, 3, 4},     {"ρισα", true, 4, -1},
+        {"athens", false, 1, 3}, // indexes in the array's own numbering
+        {"Athens", false, 1, 2},
+        {"ATHENS", false, 1, -1}, // case-sensitive
+        {"ath", false, 1, -1},    // a part is not equal
+        {"ath", true, 1, 3},
+        {"ath", true, 2, -1}, // from the second character on, «athens» no
+                              // longer holds it
+        {"thens", true, 2, 2},
+        {"ρισα", true, 3, 4},
+        {"ρισα", true, 4, -1},
         {"", true, 1, 1}, // an empty text is held by any element
         {"x", true, 1, -1},
     };

@@ -1,9 +1,9 @@
 // The Greek code pages and clsOEMtxt: every Greek letter, accented or not, in
 // Windows-1253 and DOS 737, conversions both ways, characters neither code
 // page has, and the buffer length.
-#include "CodePage.h"
-#include "RoutineError.h"
-#include "clsOEMtxt.h"
+#include "routines/CodePage.h"
+#include "routines/RoutineError.h"
+#include "routines/clsOEMtxt.h"
 
 #include <gtest/gtest.h>
 

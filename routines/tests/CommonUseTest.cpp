@@ -1,5 +1,5 @@
 // clsCommonUse: the marker text, splitting pairs and exchanging values.
-#include "clsCommonUse.h"
+#include "routines/clsCommonUse.h"
 
 #include <gtest/gtest.h>
 

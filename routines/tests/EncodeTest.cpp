@@ -1,10 +1,10 @@
 // clsEncode.CodeStr: texts scrambled by hand from the shifting rule (codes of
 // Windows-1253, position from 1, wrap-around by 255), round trips, and the
 // rule's stated exceptions.
-#include "CodePage.h"
-#include "RoutineError.h"
-#include "clsEncode.h"
-#include "clsIDGenerator.h"
+#include "routines/CodePage.h"
+#include "routines/RoutineError.h"
+#include "routines/clsEncode.h"
+#include "routines/clsIDGenerator.h"
 
 #include <gtest/gtest.h>
 

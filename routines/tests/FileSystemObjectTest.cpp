@@ -1,9 +1,9 @@
 // clsFileSystemObject and clsFile: drives from a given mount list, file
 // facts of real files, the file operations and their reports, path joins
 // and temporary files.
-#include "RecordingMessages.h"
-#include "clsFile.h"
-#include "clsFileSystemObject.h"
+#include "routines/clsFile.h"
+#include "routines/clsFileSystemObject.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QDir>
 #include <QFile>

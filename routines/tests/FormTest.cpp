@@ -1,8 +1,8 @@
 // clsForm on offscreen windows: defaults, saving and restoring in twips,
 // centring, minimised windows, and windows that would stand off the screen.
-#include "IniSettingsStore.h"
-#include "clsForm.h"
-#include "clsRegistry.h"
+#include "routines/IniSettingsStore.h"
+#include "routines/clsForm.h"
+#include "routines/clsRegistry.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>

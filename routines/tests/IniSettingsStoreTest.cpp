@@ -1,6 +1,6 @@
 // The INI settings store: create-on-write, letter case, read statuses, the
 // byte limit and stores that cannot be read or written.
-#include "IniSettingsStore.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The list box adapter over QListWidget and QComboBox: entries, item data,
 // the current entry, selections and check marks, and out-of-range entries.
-#include "ListBoxAdapter.h"
-#include "RoutineError.h"
+#include "routines/ListBoxAdapter.h"
+#include "routines/RoutineError.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // clsListBox over real list widgets: searches, removing and moving lines,
 // selecting all and the code lists.
-#include "RoutineError.h"
-#include "clsListBox.h"
+#include "routines/RoutineError.h"
+#include "routines/clsListBox.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -1,10 +1,10 @@
 // clsParser: definitions read from fixture files and from texts in memory,
 // constants, global definitions, escapes, comments, error reports and
 // malformed or oversized input; the pending-error report.
-#include "RecordingMessages.h"
-#include "clsParser.h"
-#include "clsParserUtil.h"
-#include "modDeclare.h"
+#include "routines/clsParser.h"
+#include "routines/clsParserUtil.h"
+#include "routines/modDeclare.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,6 +1,6 @@
 // clsParserUtil: key lookups, decoding, encoding and flag strings.
-#include "RoutineError.h"
-#include "clsParserUtil.h"
+#include "routines/RoutineError.h"
+#include "routines/clsParserUtil.h"
 
 #include <gtest/gtest.h>
 

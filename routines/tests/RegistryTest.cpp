@@ -1,7 +1,7 @@
 // clsRegistry over temporary INI stores: round trips, the blank and default
 // rules, the read limit, letter case and the two areas.
-#include "IniSettingsStore.h"
-#include "clsRegistry.h"
+#include "routines/IniSettingsStore.h"
+#include "routines/clsRegistry.h"
 
 #include <QDir>
 #include <QFile>

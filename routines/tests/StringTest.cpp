@@ -1,6 +1,6 @@
 // Tables of cases for clsString, one test per group of methods.
-#include "RoutineError.h"
-#include "clsString.h"
+#include "routines/RoutineError.h"
+#include "routines/clsString.h"
 
 #include <gtest/gtest.h>
 

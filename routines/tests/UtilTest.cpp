@@ -1,8 +1,8 @@
 // clsUtil: comparing variants, starting programs and the month's last day.
-#include "ProgramStarter.h"
-#include "RecordingMessages.h"
-#include "RoutineError.h"
-#include "clsUtil.h"
+#include "routines/ProgramStarter.h"
+#include "routines/RoutineError.h"
+#include "routines/clsUtil.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FixtureDatabase.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QFile>
 
@@ -44,7 +44,9 @@ FixtureDatabase::FixtureDatabase(const QString& fillSql) {
         run(path(), fillSql);
 }
 
-void FixtureDatabase::exec(const QString& sql) const { run(path(), sql); }
+void FixtureDatabase::exec(const QString& sql) const {
+    run(path(), sql);
+}
 
 void FixtureDatabase::setBlob(const QString& table, const QString& column, const QString& where,
                               const QByteArray& bytes) const {

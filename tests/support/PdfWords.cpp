@@ -1,4 +1,4 @@
-#include "PdfWords.h"
+#include "tests/support/PdfWords.h"
 
 #include <QProcess>
 #include <QRegularExpression>

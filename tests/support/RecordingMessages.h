@@ -2,7 +2,7 @@
 // result (Ok when none is queued). Installed for the libraries while alive.
 #pragma once
 
-#include "MessagePresenter.h"
+#include "routines/MessagePresenter.h"
 
 #include <deque>
 #include <vector>

@@ -2,18 +2,18 @@
 // fails), files beyond the reading limits, files that are not regular files,
 // the two save commands with their messages, the law viewer's save
 // button, choosing and deleting entries.
-#include "DocumentBox.h"
-#include "FixtureDatabase.h"
-#include "HistoryCommands.h"
-#include "HistoryFile.h"
-#include "HistoryInstall.h"
-#include "HistoryList.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "RecordingMessages.h"
-#include "frmhotbrowser.h"
+#include "app/history/HistoryCommands.h"
+#include "app/history/HistoryFile.h"
+#include "app/history/HistoryInstall.h"
+#include "app/history/HistoryList.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,17 +1,17 @@
 // navigate_to_hotbrowser: the page of one act, its attached document and the
 // topics that cite it.
-#include "ActPage.h"
+#include "app/pages/builders/ActPage.h"
 
-#include "AssembledText.h"
-#include "AttachedDocuments.h"
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "MainForm.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "Progress.h"
-#include "RelatedTopics.h"
-#include "Statements.h"
+#include "app/pages/builders/AssembledText.h"
+#include "app/pages/builders/AttachedDocuments.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/builders/RelatedTopics.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "controls/progress/Progress.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QComboBox>
 

@@ -1,14 +1,14 @@
 // The page goes through a page viewer that is never shown, so that it is
 // written, redirected and styled exactly as on screen.
-#include "ActPdf.h"
+#include "app/pages/builders/ActPdf.h"
 
-#include "ActPage.h"
-#include "HtmlDocument.h"
-#include "HtmlElement.h"
-#include "LinkNavigation.h"
-#include "PagePdf.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "platform/pageview/HtmlDocument.h"
+#include "platform/pageview/HtmlElement.h"
+#include "platform/pageview/PagePdf.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QDir>
 #include <QTextDocument>

@@ -1,12 +1,12 @@
 // Going back shows the act as the link did: the page builder for the current
 // tab, then the page written into the act viewer.
-#include "ActViewerTrail.h"
+#include "app/pages/builders/ActViewerTrail.h"
 
-#include "ActTrail.h"
-#include "LinkNavigation.h"
-#include "MainForm.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/lawviewer/ActTrail.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QBoxLayout>
 #include <QEvent>

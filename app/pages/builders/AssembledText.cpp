@@ -1,8 +1,8 @@
 // Assembling an act or a template from its header row and the rows that
 // share its code.
-#include "AssembledText.h"
+#include "app/pages/builders/AssembledText.h"
 
-#include "BuilderSupport.h"
+#include "app/pages/builders/BuilderSupport.h"
 
 namespace lexora::pages::detail {
 

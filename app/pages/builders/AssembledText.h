@@ -4,8 +4,8 @@
 // own, in the numeric order of their codes.
 #pragma once
 
-#include "Connection.h"
-#include "Statements.h"
+#include "app/store/Statements.h"
+#include "engine/Connection.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The registry of the attached-documents implementation, and the default one
 // that shows nothing.
-#include "AttachedDocuments.h"
+#include "app/pages/builders/AttachedDocuments.h"
 
 namespace lexora::pages {
 

@@ -1,10 +1,10 @@
 // Shared pieces of the page builders: key values, node toggling, the tab
 // caption, flag tests, counts, the busy pointer and the error report.
-#include "BuilderSupport.h"
+#include "app/pages/builders/BuilderSupport.h"
 
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "TreeNode.h"
+#include "app/windows/MainForm.h"
+#include "platform/treeview/TreeNode.h"
+#include "routines/MessagePresenter.h"
 
 #include <QGuiApplication>
 #include <QListWidget>

@@ -4,9 +4,9 @@
 // and the report of a database error.
 #pragma once
 
-#include "Connection.h"
-#include "EngineError.h"
-#include "Variant.h"
+#include "engine/Connection.h"
+#include "engine/EngineError.h"
+#include "routines/Variant.h"
 
 #include <QString>
 

@@ -1,17 +1,17 @@
 // The link protocol, the navigation-start handlers of the page viewers, the
 // display step of a pending page and the choice of a legislation tree node.
-#include "LinkNavigation.h"
+#include "app/pages/builders/LinkNavigation.h"
 
-#include "ActPage.h"
-#include "BuilderSupport.h"
-#include "MainForm.h"
-#include "PageHandlers.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "TemplatePage.h"
-#include "TreeNode.h"
-#include "frmhotbrowser.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/builders/PageHandlers.h"
+#include "app/pages/builders/TemplatePage.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/treeview/TreeNode.h"
 
 #include <QComboBox>
 #include <QDir>

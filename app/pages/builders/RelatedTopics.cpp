@@ -1,9 +1,9 @@
 // The topics citing an act, gathered for the list beside the act page.
-#include "RelatedTopics.h"
+#include "app/pages/builders/RelatedTopics.h"
 
-#include "BuilderSupport.h"
-#include "MainForm.h"
-#include "Statements.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
 
 #include <QComboBox>
 #include <QStringList>

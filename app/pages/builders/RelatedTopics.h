@@ -3,7 +3,7 @@
 // acts, the acts the legislation tree shows under that type count as well.
 #pragma once
 
-#include "Connection.h"
+#include "engine/Connection.h"
 
 #include <cstdint>
 #include <vector>

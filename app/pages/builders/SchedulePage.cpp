@@ -1,17 +1,17 @@
 // The organisation-chart page: a chart node's title and abstracts written
 // into brwWebBrowser1, or the node's stored document.
-#include "PageHandlers.h"
+#include "app/pages/builders/PageHandlers.h"
 
-#include "AttachedDocuments.h"
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "MainForm.h"
-#include "PageStyling.h"
-#include "PageText.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "Statements.h"
-#include "TreeNode.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/builders/AttachedDocuments.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/builders/PageText.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeNode.h"
 
 #include <QToolButton>
 

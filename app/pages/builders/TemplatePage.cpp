@@ -1,14 +1,14 @@
 // navigate_to_hotbrowserSchedule: the page of one template of the
 // organisation-chart tabs.
-#include "TemplatePage.h"
+#include "app/pages/builders/TemplatePage.h"
 
-#include "AssembledText.h"
-#include "AttachedDocuments.h"
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "MainForm.h"
-#include "ProgramContext.h"
-#include "Statements.h"
+#include "app/pages/builders/AssembledText.h"
+#include "app/pages/builders/AttachedDocuments.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QLabel>
 

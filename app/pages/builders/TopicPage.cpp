@@ -1,16 +1,16 @@
 // The topic page: the topic's title, its abstracts and, under each abstract,
 // links to the acts it cites, written into brwWebBrowser1.
-#include "PageHandlers.h"
+#include "app/pages/builders/PageHandlers.h"
 
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "MainForm.h"
-#include "PageStyling.h"
-#include "PageText.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "Statements.h"
-#include "TreeNode.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/builders/PageText.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeNode.h"
 
 namespace lexora::pages {
 

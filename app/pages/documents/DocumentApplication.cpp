@@ -1,14 +1,14 @@
 // The office side of the documents: starting the word processor or the
 // spreadsheet program, the document button, and closing everything when the
 // main window loads or closes.
-#include "DocumentCommands.h"
+#include "app/pages/documents/DocumentCommands.h"
 
-#include "ChosenProgram.h"
-#include "DocumentTexts.h"
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "OfficeApplication.h"
-#include "ProgramContext.h"
+#include "app/pages/documents/DocumentTexts.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "platform/office/ChosenProgram.h"
+#include "platform/office/OfficeApplication.h"
+#include "routines/MessagePresenter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,8 +6,8 @@
 // the document files when the main window loads and closes.
 #pragma once
 
-#include "AttachedDocuments.h"
-#include "DocumentFile.h"
+#include "app/pages/builders/AttachedDocuments.h"
+#include "app/pages/documents/DocumentFile.h"
 
 #include <QString>
 

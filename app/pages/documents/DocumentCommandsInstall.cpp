@@ -1,15 +1,15 @@
-#include "DocumentCommandsInstall.h"
+#include "app/pages/documents/DocumentCommandsInstall.h"
 
-#include "DocumentCommands.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
-#include "PdfFileDialog.h"
-#include "PrinterDialog.h"
-#include "ProcessRunner.h"
-#include "SaveAsPdf.h"
-#include "frmhotbrowser.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/documents/DocumentCommands.h"
+#include "app/pages/documents/SaveAsPdf.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "platform/office/ProcessRunner.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/printing/PdfFileDialog.h"
+#include "platform/printing/PrinterDialog.h"
 
 #include <QObject>
 #include <QToolButton>

@@ -2,19 +2,19 @@
 // document box over its page viewer (with the progress bar over the viewer's
 // lower edge while it is written), an act's HTML document in the file viewer,
 // a template's RTF document in rtbWord or the note page of a spreadsheet.
-#include "DocumentCommands.h"
+#include "app/pages/documents/DocumentCommands.h"
 
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "DocumentTexts.h"
-#include "MainForm.h"
-#include "OfficeApplication.h"
-#include "PageError.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "Progress.h"
-#include "Statements.h"
-#include "frmhotbrowser.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/documents/DocumentTexts.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "controls/progress/Progress.h"
+#include "platform/office/OfficeApplication.h"
+#include "platform/pageview/PageError.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFile>
 #include <QToolButton>

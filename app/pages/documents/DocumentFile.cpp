@@ -1,10 +1,10 @@
 // The pieces are written into a QSaveFile, which renames its temporary file
 // to the document's name only when every piece is in: a reader never sees a
 // half-written document, and a failure leaves nothing behind.
-#include "DocumentFile.h"
+#include "app/pages/documents/DocumentFile.h"
 
-#include "EngineError.h"
-#include "Field.h"
+#include "engine/EngineError.h"
+#include "engine/Field.h"
 
 #include <QRegularExpression>
 #include <QSaveFile>

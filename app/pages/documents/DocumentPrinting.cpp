@@ -1,18 +1,18 @@
 // The print buttons: an act in whichever form is visible, the abstract page,
 // and on the organisation-chart tabs the template's stored document through
 // the office suite. A cancelled printer dialog ends the printing silently.
-#include "DocumentCommands.h"
+#include "app/pages/documents/DocumentCommands.h"
 
-#include "BuilderSupport.h"
-#include "DocumentBox.h"
-#include "DocumentTexts.h"
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "OfficeApplication.h"
-#include "PageViewer.h"
-#include "PrintDialogService.h"
-#include "ProgramContext.h"
-#include "frmhotbrowser.h"
+#include "app/pages/builders/BuilderSupport.h"
+#include "app/pages/documents/DocumentTexts.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "platform/office/OfficeApplication.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/pageview/PrintDialogService.h"
+#include "platform/richtext/DocumentBox.h"
+#include "routines/MessagePresenter.h"
 
 #include <QPrinter>
 

@@ -1,19 +1,19 @@
 // The buttons are made here rather than by the windows, and keep to their
 // print buttons through an event filter: the windows' layout code places and
 // shows the print buttons, and the PDF buttons follow without it knowing.
-#include "SaveAsPdf.h"
+#include "app/pages/documents/SaveAsPdf.h"
 
-#include "Connection.h"
-#include "DocumentBox.h"
-#include "EngineError.h"
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "PagePdf.h"
-#include "PageViewer.h"
-#include "PdfFileChooser.h"
-#include "ProgramContext.h"
-#include "Statements.h"
-#include "frmhotbrowser.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "engine/Connection.h"
+#include "engine/EngineError.h"
+#include "platform/pageview/PagePdf.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/printing/PdfFileChooser.h"
+#include "platform/richtext/DocumentBox.h"
+#include "routines/MessagePresenter.h"
 
 #include <QBoxLayout>
 #include <QEvent>

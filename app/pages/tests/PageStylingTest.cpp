@@ -1,11 +1,11 @@
 // The page look: the exact inline properties per tag kind, stored styles
 // overridden but kept otherwise, repeat runs, a viewer without a document,
 // and what the view shows afterwards.
-#include "PageStyling.h"
-#include "HtmlDocument.h"
-#include "HtmlStyle.h"
-#include "PageError.h"
-#include "PageViewer.h"
+#include "app/pages/PageStyling.h"
+#include "platform/pageview/HtmlDocument.h"
+#include "platform/pageview/HtmlStyle.h"
+#include "platform/pageview/PageError.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QTextBlock>
 #include <QTextBrowser>

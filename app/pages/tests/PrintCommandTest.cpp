@@ -1,10 +1,10 @@
 // The viewer's print command: its status, printing the shown page through
 // the printer the dialog service gives, a cancelled dialog and failures.
-#include "PageError.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
-#include "PdfWords.h"
-#include "PrintDialogService.h"
+#include "app/pages/PageStyling.h"
+#include "platform/pageview/PageError.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/pageview/PrintDialogService.h"
+#include "tests/support/PdfWords.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,15 +1,15 @@
 // Times the searches with their tree refills on a database (default: the
 // sample edudata.mdb of the application folder) and prints the figures:
 // search_bench [path-to-edudata.mdb] [runs]
-#include "Connection.h"
-#include "ImageList.h"
-#include "LawSearch.h"
-#include "ScheduleSearch.h"
-#include "TopicKeywordSearch.h"
-#include "TopicTitleSearch.h"
-#include "TopicTreeFill.h"
-#include "TreeControl.h"
-#include "clsDBInit.h"
+#include "app/search/LawSearch.h"
+#include "app/search/ScheduleSearch.h"
+#include "app/search/TopicKeywordSearch.h"
+#include "app/search/TopicTitleSearch.h"
+#include "app/trees/TopicTreeFill.h"
+#include "dbroutines/clsDBInit.h"
+#include "engine/Connection.h"
+#include "platform/treeview/ImageList.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,16 +2,16 @@
 // chain 30,000 levels deep under both hierarchy trees, and ids beyond the
 // 32-bit range. The fills and the searches leave such rows out, tell the user
 // once, and return in seconds.
-#include "DataDamage.h"
-#include "LawTreeFill.h"
-#include "NodeMarking.h"
-#include "RecordingMessages.h"
-#include "ScheduleSearch.h"
-#include "ScheduleTreeFill.h"
-#include "SearchFixture.h"
-#include "TopicKeywordSearch.h"
-#include "TopicTreeFill.h"
-#include "TreeNode.h"
+#include "app/search/ScheduleSearch.h"
+#include "app/search/TopicKeywordSearch.h"
+#include "app/search/tests/SearchFixture.h"
+#include "app/state/DataDamage.h"
+#include "app/trees/LawTreeFill.h"
+#include "app/trees/NodeMarking.h"
+#include "app/trees/ScheduleTreeFill.h"
+#include "app/trees/TopicTreeFill.h"
+#include "platform/treeview/TreeNode.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QElapsedTimer>
 

@@ -1,5 +1,5 @@
 // Folding of search texts.
-#include "FoldGreekText.h"
+#include "app/search/FoldGreekText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The searches and the history in the real main window, used as a user
 // does: type into a box, press Enter or the button, look at the tree; save
 // an act, close the window, find it in the list at the next start.
-#include "HistoryFile.h"
-#include "ProgramHooks.h"
-#include "RecordingMessages.h"
-#include "SearchFixture.h"
-#include "TreeNode.h"
-#include "frmInitial.h"
+#include "app/history/HistoryFile.h"
+#include "app/search/tests/SearchFixture.h"
+#include "app/windows/ProgramHooks.h"
+#include "app/windows/frmInitial.h"
+#include "platform/treeview/TreeNode.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QFile>
 #include <QLabel>

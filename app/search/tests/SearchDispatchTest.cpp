@@ -1,16 +1,16 @@
 // The press of the search buttons on each tab, with full, empty and blank
 // boxes, and Enter in a search box.
-#include "SearchDispatch.h"
-#include "MainWindowHooks.h"
-#include "PageViewer.h"
-#include "RecordingMessages.h"
-#include "SearchBoxes.h"
-#include "SearchFeedback.h"
-#include "SearchFixture.h"
-#include "SearchInstall.h"
-#include "SearchSupport.h"
-#include "TopicTreeFill.h"
-#include "TreeNode.h"
+#include "app/search/SearchDispatch.h"
+#include "app/search/SearchBoxes.h"
+#include "app/search/SearchFeedback.h"
+#include "app/search/SearchInstall.h"
+#include "app/search/SearchSupport.h"
+#include "app/search/tests/SearchFixture.h"
+#include "app/trees/TopicTreeFill.h"
+#include "app/windows/MainWindowHooks.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/treeview/TreeNode.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

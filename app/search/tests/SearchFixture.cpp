@@ -1,10 +1,10 @@
 // The search tests' database and window.
-#include "SearchFixture.h"
+#include "app/search/tests/SearchFixture.h"
 
-#include "ImageList.h"
-#include "PageViewer.h"
-#include "TreeNode.h"
-#include "clsDBInit.h"
+#include "dbroutines/clsDBInit.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/treeview/ImageList.h"
+#include "platform/treeview/TreeNode.h"
 
 #include <QLineEdit>
 #include <QToolButton>

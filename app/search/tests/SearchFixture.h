@@ -4,11 +4,11 @@
 // helpers that read the marking and opening of a tree.
 #pragma once
 
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "MainForm.h"
-#include "ProgramContext.h"
-#include "TreeControl.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QString>
 #include <QStringList>

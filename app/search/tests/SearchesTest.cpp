@@ -1,16 +1,16 @@
 // The four searches on the fixture database: what each marks, opens and
 // leaves closed, and how a database error ends a search.
-#include "LawSearch.h"
-#include "LawTreeFill.h"
-#include "RecordingMessages.h"
-#include "ScheduleSearch.h"
-#include "ScheduleTreeFill.h"
-#include "SearchFixture.h"
-#include "SearchSupport.h"
-#include "TopicKeywordSearch.h"
-#include "TopicTitleSearch.h"
-#include "TopicTreeFill.h"
-#include "TreeNode.h"
+#include "app/search/LawSearch.h"
+#include "app/search/ScheduleSearch.h"
+#include "app/search/SearchSupport.h"
+#include "app/search/TopicKeywordSearch.h"
+#include "app/search/TopicTitleSearch.h"
+#include "app/search/tests/SearchFixture.h"
+#include "app/trees/LawTreeFill.h"
+#include "app/trees/ScheduleTreeFill.h"
+#include "app/trees/TopicTreeFill.h"
+#include "platform/treeview/TreeNode.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>

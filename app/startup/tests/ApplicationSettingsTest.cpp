@@ -1,7 +1,7 @@
 // The program's settings: reading with defaults, writing with the empty-value
 // rule, and the machine's program-files folder with its status.
-#include "ApplicationSettings.h"
-#include "IniSettingsStore.h"
+#include "app/startup/ApplicationSettings.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The data-version probe on fixture databases.
-#include "DataVersion.h"
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "StartupServices.h"
+#include "app/startup/DataVersion.h"
+#include "app/startup/StartupServices.h"
+#include "engine/Connection.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

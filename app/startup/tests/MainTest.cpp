@@ -1,13 +1,13 @@
 // The start-up sequence, branch by branch: stale-copy removal, a second
 // instance, wrong regional settings, a missing, damaged or old database, a
 // refused library, failing opens and the way to the main window.
-#include "FixtureDatabase.h"
-#include "IniSettingsStore.h"
-#include "InstanceLock.h"
-#include "ProgramContext.h"
-#include "RecordingMessages.h"
-#include "StartupDoubles.h"
-#include "modMain.h"
+#include "app/startup/ProgramContext.h"
+#include "app/startup/modMain.h"
+#include "app/startup/tests/StartupDoubles.h"
+#include "platform/system/InstanceLock.h"
+#include "routines/IniSettingsStore.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // The regional snapshot, its test, the regional store as a locale source,
 // the operating-system names and the values of the repair.
-#include "IniSettingsStore.h"
-#include "LocaleSnapshot.h"
-#include "OsVersionName.h"
-#include "RegionalRepair.h"
-#include "RegionalStoreLocaleSource.h"
-#include "StartupDoubles.h"
-#include "SystemLocaleSource.h"
+#include "app/startup/LocaleSnapshot.h"
+#include "app/startup/OsVersionName.h"
+#include "app/startup/RegionalRepair.h"
+#include "app/startup/RegionalStoreLocaleSource.h"
+#include "app/startup/tests/StartupDoubles.h"
+#include "platform/system/SystemLocaleSource.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QTemporaryDir>
 

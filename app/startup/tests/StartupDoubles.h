@@ -4,11 +4,11 @@
 // fail, and a main window factory that records its call.
 #pragma once
 
-#include "FileSystem.h"
-#include "InstanceLock.h"
-#include "LocaleSource.h"
-#include "OsVersion.h"
-#include "StartupServices.h"
+#include "app/startup/StartupServices.h"
+#include "platform/system/FileSystem.h"
+#include "platform/system/InstanceLock.h"
+#include "platform/system/LocaleSource.h"
+#include "platform/system/OsVersion.h"
 
 #include <QMap>
 #include <QStringList>

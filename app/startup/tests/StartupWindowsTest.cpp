@@ -1,12 +1,12 @@
 // The start-up windows: the regional-settings window's marking, repair and
 // ending; the wrong-version window's texts; the wait window.
-#include "IniSettingsStore.h"
-#include "RecordingMessages.h"
-#include "RegionalStoreLocaleSource.h"
-#include "StartupDoubles.h"
-#include "frmWait.h"
-#include "frmWrongRegionalSettings.h"
-#include "frmWrongVersion.h"
+#include "app/startup/RegionalStoreLocaleSource.h"
+#include "app/startup/frmWait.h"
+#include "app/startup/frmWrongRegionalSettings.h"
+#include "app/startup/frmWrongVersion.h"
+#include "app/startup/tests/StartupDoubles.h"
+#include "routines/IniSettingsStore.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QCloseEvent>
 #include <QFile>

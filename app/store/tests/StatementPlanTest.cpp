@@ -5,10 +5,10 @@
 // KB) or sorting. A schema change that loses an index fails here instead of
 // making a large database slow. The plans are those of the statements as the
 // engine prepares them, with their values bound.
-#include "Connection.h"
-#include "FixtureDatabase.h"
-#include "StatementTrace.h"
-#include "Statements.h"
+#include "app/store/Statements.h"
+#include "engine/Connection.h"
+#include "engine/StatementTrace.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QFile>
 #include <QStringList>

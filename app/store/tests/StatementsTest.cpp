@@ -1,8 +1,8 @@
 // Every statement, run against a small fixture database: the rows each one
 // returns, read by column name and alias as the program reads them.
-#include "Statements.h"
-#include "Connection.h"
-#include "FixtureDatabase.h"
+#include "app/store/Statements.h"
+#include "engine/Connection.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
 

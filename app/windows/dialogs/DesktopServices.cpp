@@ -1,5 +1,5 @@
 // The desktop's web-address handler and file-open dialog.
-#include "DesktopServices.h"
+#include "app/windows/dialogs/DesktopServices.h"
 
 #include <QDesktopServices>
 #include <QDir>

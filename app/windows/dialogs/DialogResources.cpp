@@ -1,6 +1,6 @@
 // Registering the resource from a static library: the linker keeps the
 // resource only when something refers to it, which this call does.
-#include "DialogResources.h"
+#include "app/windows/dialogs/DialogResources.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
 // The toolbar panel is red 146, green 132, blue 131 (8619154 as the window
 // system writes colours).
-#include "DialogToolbar.h"
+#include "app/windows/dialogs/DialogToolbar.h"
 
-#include "DialogGeometry.h"
+#include "app/windows/dialogs/DialogGeometry.h"
 
 #include <QColor>
 #include <QFrame>

@@ -1,22 +1,22 @@
 // Opening the dialogs. A window leaves its slot as soon as it is closed,
 // before Qt deletes it, so that an opening right after a close creates a new
 // window.
-#include "Dialogs.h"
+#include "app/windows/dialogs/Dialogs.h"
 
-#include "WindowPlacement.h"
+#include "platform/windowing/WindowPlacement.h"
 
-#include "DesktopServices.h"
-#include "DialogTexts.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "ProgramContext.h"
-#include "Statements.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmIDravik.h"
-#include "frmSetSysParam.h"
-#include "frmSystemInfo.h"
-#include "frmhotbrowser.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/dialogs/DesktopServices.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "app/windows/dialogs/frmAbout.h"
+#include "app/windows/dialogs/frmHelp.h"
+#include "app/windows/dialogs/frmIDravik.h"
+#include "app/windows/dialogs/frmSetSysParam.h"
+#include "app/windows/dialogs/frmSystemInfo.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
 #include <QCheckBox>
 

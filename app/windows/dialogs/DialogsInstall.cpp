@@ -1,11 +1,11 @@
 // The dialogs with the program's services, kept together under the main
 // window so that they go with it.
-#include "DialogsInstall.h"
+#include "app/windows/dialogs/DialogsInstall.h"
 
-#include "DesktopServices.h"
-#include "Dialogs.h"
-#include "MainForm.h"
-#include "PrinterDialog.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/dialogs/DesktopServices.h"
+#include "app/windows/dialogs/Dialogs.h"
+#include "platform/printing/PrinterDialog.h"
 
 #include <QWidget>
 

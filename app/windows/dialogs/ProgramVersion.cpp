@@ -1,7 +1,7 @@
 // The version comes from the build (LEXORA_VERSION_MAJOR and _MINOR).
-#include "ProgramVersion.h"
+#include "app/windows/dialogs/ProgramVersion.h"
 
-#include "DialogTexts.h"
+#include "app/windows/dialogs/DialogTexts.h"
 
 namespace lexora::dialogs {
 

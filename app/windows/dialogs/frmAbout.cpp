@@ -3,11 +3,11 @@
 // lower part is white. Mouse tracking is on for every element, so that the
 // pointer's moves reach the element under it; a move over a link stops there,
 // a move over anything else reaches the window and clears the underlines.
-#include "frmAbout.h"
+#include "app/windows/dialogs/frmAbout.h"
 
-#include "DialogGeometry.h"
-#include "DialogResources.h"
-#include "DialogTexts.h"
+#include "app/windows/dialogs/DialogGeometry.h"
+#include "app/windows/dialogs/DialogResources.h"
+#include "app/windows/dialogs/DialogTexts.h"
 
 #include <QCloseEvent>
 #include <QColor>

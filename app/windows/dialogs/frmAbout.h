@@ -6,7 +6,7 @@
 // takes every underline away. Not modal; one at a time.
 #pragma once
 
-#include "ProgramVersion.h"
+#include "app/windows/dialogs/ProgramVersion.h"
 
 #include <QPixmap>
 #include <QWidget>

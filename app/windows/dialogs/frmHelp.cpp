@@ -1,11 +1,11 @@
 // The help window. Printing follows the abstract print of the main window:
 // the viewer's print command when it is enabled, a plain message otherwise.
-#include "frmHelp.h"
+#include "app/windows/dialogs/frmHelp.h"
 
-#include "DialogGeometry.h"
-#include "DialogTexts.h"
-#include "MessagePresenter.h"
-#include "PageViewer.h"
+#include "app/windows/dialogs/DialogGeometry.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "platform/pageview/PageViewer.h"
+#include "routines/MessagePresenter.h"
 
 #include <QCloseEvent>
 #include <QStyle>

@@ -3,7 +3,7 @@
 // again, prints it and closes the window. Not modal; one at a time.
 #pragma once
 
-#include "DialogToolbar.h"
+#include "app/windows/dialogs/DialogToolbar.h"
 
 #include <QWidget>
 

@@ -1,11 +1,11 @@
 // The legal-text window. The box fills the window above a strip that holds
 // the close button at its right; a box over the whole window would hide the
 // button. Escape presses that button.
-#include "frmIDravik.h"
+#include "app/windows/dialogs/frmIDravik.h"
 
-#include "DialogResources.h"
-#include "DialogTexts.h"
-#include "DocumentBox.h"
+#include "app/windows/dialogs/DialogResources.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QCloseEvent>
 #include <QFile>

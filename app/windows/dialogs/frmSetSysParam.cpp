@@ -1,13 +1,13 @@
 // The settings window.
-#include "frmSetSysParam.h"
+#include "app/windows/dialogs/frmSetSysParam.h"
 
-#include "ApplicationSettings.h"
-#include "DesktopServices.h"
-#include "DialogTexts.h"
-#include "MainForm.h"
-#include "MessagePresenter.h"
-#include "ProgramContext.h"
-#include "Statements.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/startup/ProgramContext.h"
+#include "app/store/Statements.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/dialogs/DesktopServices.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "routines/MessagePresenter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,14 +1,14 @@
 // The information window. Its geometry follows the window's design in twips:
 // the viewer takes all but the lowest 1000 twips, where the check box and the
 // close button sit.
-#include "frmSystemInfo.h"
+#include "app/windows/dialogs/frmSystemInfo.h"
 
-#include "Connection.h"
-#include "DialogGeometry.h"
-#include "DialogTexts.h"
-#include "MessagePresenter.h"
-#include "PageViewer.h"
-#include "Statements.h"
+#include "app/store/Statements.h"
+#include "app/windows/dialogs/DialogGeometry.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "engine/Connection.h"
+#include "platform/pageview/PageViewer.h"
+#include "routines/MessagePresenter.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -5,7 +5,7 @@
 // stores nothing. Not modal; one at a time.
 #pragma once
 
-#include "DialogToolbar.h"
+#include "app/windows/dialogs/DialogToolbar.h"
 
 #include <QWidget>
 

@@ -1,16 +1,16 @@
 // The law viewer window: its controls, load, activation, unload and layout,
 // and the single window the program keeps.
-#include "frmhotbrowser.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
-#include "WindowPlacement.h"
+#include "platform/windowing/WindowPlacement.h"
 
-#include "DocumentBox.h"
-#include "LinkNavigation.h"
-#include "MainForm.h"
-#include "PageError.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
+#include "app/pages/PageStyling.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "platform/pageview/PageError.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QCloseEvent>
 #include <QEvent>

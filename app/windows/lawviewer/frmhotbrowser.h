@@ -10,7 +10,7 @@
 // button is hidden), and the three display controls filling the rest.
 #pragma once
 
-#include "ActTrail.h"
+#include "app/windows/lawviewer/ActTrail.h"
 
 #include <QWidget>
 

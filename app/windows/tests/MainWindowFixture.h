@@ -2,13 +2,13 @@
 // window asked for, loaded as start-up loads it.
 #pragma once
 
-#include "FixtureDatabase.h"
-#include "PageViewer.h"
-#include "ProgramContext.h"
-#include "RecordingMessages.h"
-#include "StartupServices.h"
-#include "TreeControl.h"
-#include "frmInitial.h"
+#include "app/startup/ProgramContext.h"
+#include "app/startup/StartupServices.h"
+#include "app/windows/frmInitial.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/treeview/TreeControl.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 // The arrangement of the main window: the two splitters within their limits,
 // the resize step and its lower bound.
-#include "MainWindowFixture.h"
+#include "app/windows/tests/MainWindowFixture.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "Twips.h"
+#include "app/windows/Twips.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The load step, the editions, the tab change, the unload and the exit of
 // the main window.
-#include "MainWindowFixture.h"
+#include "app/windows/tests/MainWindowFixture.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "Progress.h"
-#include "Twips.h"
+#include "app/windows/Twips.h"
+#include "controls/progress/Progress.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QComboBox>
 #include <QFileInfo>

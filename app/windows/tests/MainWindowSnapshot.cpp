@@ -1,12 +1,12 @@
 // Draws the main window on a database into PNG files, for looking at it
 // without a display: mainwindow_snapshot <folder with edudata.mdb> <out dir>.
 // The database is copied first, so the sample stays untouched.
-#include "Connection.h"
-#include "ProgramContext.h"
-#include "StartupServices.h"
-#include "TreeControl.h"
-#include "frmInitial.h"
-#include "frmInitialFactory.h"
+#include "app/startup/ProgramContext.h"
+#include "app/startup/StartupServices.h"
+#include "app/windows/frmInitial.h"
+#include "app/windows/frmInitialFactory.h"
+#include "engine/Connection.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QApplication>
 #include <QDir>

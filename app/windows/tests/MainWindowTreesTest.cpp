@@ -1,10 +1,10 @@
 // Mouse and keyboard on the navigation trees of the main window: the page of
 // the chosen node, blank pages after a click on empty space, arrow keys and
 // Enter.
-#include "MainWindowFixture.h"
+#include "app/windows/tests/MainWindowFixture.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The private temporary folder: made for the user alone, and refused when the
 // name is taken by a link, a file or a folder that is not the user's.
-#include "PrivateTempFolder.h"
+#include "app/windows/PrivateTempFolder.h"
 
 #include <QDir>
 #include <QFile>

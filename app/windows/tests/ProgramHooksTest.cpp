@@ -1,9 +1,9 @@
 // The main window with the program's own hooks: the trees are complete when
 // it appears, and a topic click shows the topic's page.
-#include "MainWindowFixture.h"
+#include "app/windows/tests/MainWindowFixture.h"
 
-#include "PageViewer.h"
-#include "ProgramHooks.h"
+#include "app/windows/ProgramHooks.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
 // The viewers' zoom survives the program: changed with the keys in one run,
 // read back from the settings file by the viewers of the next.
-#include "ViewerZoomMemory.h"
-#include "ApplicationSettings.h"
-#include "DocumentBox.h"
-#include "IniSettingsStore.h"
-#include "PageViewer.h"
+#include "app/windows/ViewerZoomMemory.h"
+#include "app/startup/ApplicationSettings.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 #include "platform/textview/TextZoom.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>

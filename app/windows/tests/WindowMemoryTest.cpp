@@ -1,11 +1,11 @@
 // The main window's size, place, splitters and tab come back at the next
 // start through the settings file; a place on a screen that is gone is
 // brought back onto one.
-#include "MainWindowFixture.h"
+#include "app/windows/tests/MainWindowFixture.h"
 
-#include "ApplicationSettings.h"
-#include "IniSettingsStore.h"
-#include "WindowMemory.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/windows/WindowMemory.h"
+#include "routines/IniSettingsStore.h"
 
 #include <QLineEdit>
 #include <QTabWidget>

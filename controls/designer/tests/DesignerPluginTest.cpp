@@ -1,6 +1,6 @@
 // The Designer plugin loads as Designer loads it, offers the four controls
 // under "Dravik" and creates each one, the controls in design mode.
-#include "UserControl.h"
+#include "controls/host/UserControl.h"
 
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>

@@ -1,9 +1,9 @@
 // The scroll bar: Value, Min and Max with the disabled state and its way
 // back, the arrow rule, the thumb's size and place, arrows, paging, dragging,
 // and the saved settings.
-#include "EVScroll.h"
+#include "controls/evscroll/EVScroll.h"
 
-#include "MemoryPropertyBag.h"
+#include "controls/host/MemoryPropertyBag.h"
 
 #include <QApplication>
 #include <QMouseEvent>

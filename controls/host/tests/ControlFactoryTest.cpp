@@ -1,6 +1,6 @@
 // Every class name the library registers creates a control that carries that
 // name, whatever the caller's letter case.
-#include "ControlFactory.h"
+#include "controls/ControlFactory.h"
 
 #include <QMetaClassInfo>
 #include <QWidget>

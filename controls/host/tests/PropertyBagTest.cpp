@@ -1,7 +1,7 @@
 // The two property stores: defaults left out, values read back in the type
 // the reader expects, and a settings file shared by several controls.
-#include "MemoryPropertyBag.h"
-#include "SettingsPropertyBag.h"
+#include "controls/host/MemoryPropertyBag.h"
+#include "controls/host/SettingsPropertyBag.h"
 
 #include <QColor>
 #include <QFont>

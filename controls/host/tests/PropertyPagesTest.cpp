@@ -1,13 +1,13 @@
 // The property pages: loading from the first selected control, the changed
 // state that enables Apply, applying in order to every selected control, and
 // the dialog that shows them as tabs and reports a refused value.
-#include "ControlHost.h"
-#include "EVScroll.h"
-#include "PropertyPagesDialog.h"
-#include "RecordingMessages.h"
-#include "StandardPages.h"
-#include "TextHelp.h"
-#include "TextInt.h"
+#include "controls/evscroll/EVScroll.h"
+#include "controls/host/ControlHost.h"
+#include "controls/host/PropertyPagesDialog.h"
+#include "controls/host/StandardPages.h"
+#include "controls/texthelp/TextHelp.h"
+#include "controls/textint/TextInt.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

@@ -1,7 +1,7 @@
 // The progress bar: percentage rounding and border rule, and what it paints
 // (bar extent, text inverted under the bar, cleared between calls).
-#include "Progress.h"
-#include "ControlFactory.h"
+#include "controls/progress/Progress.h"
+#include "controls/ControlFactory.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -1,11 +1,11 @@
 // The text box with help button driven with keys, clicks and focus changes:
 // the button following the focus, help requests and the value they attach,
 // validation, the design-time error and the saved settings.
-#include "TextHelp.h"
+#include "controls/texthelp/TextHelp.h"
 
-#include "ControlHost.h"
-#include "MemoryPropertyBag.h"
-#include "RoutineError.h"
+#include "controls/host/ControlHost.h"
+#include "controls/host/MemoryPropertyBag.h"
+#include "routines/RoutineError.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

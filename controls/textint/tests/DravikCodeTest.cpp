@@ -1,6 +1,6 @@
 // Number routines under Greek settings (the test main's default locale):
 // masks, the numeric value of typed text and display text back to digits.
-#include "DravikCode.h"
+#include "controls/textint/DravikCode.h"
 
 #include <gtest/gtest.h>
 

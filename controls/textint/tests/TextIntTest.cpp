@@ -1,12 +1,12 @@
 // The integer box driven with keys and focus changes: the key filter, the
 // limit check and its message, the display face, run-time errors, the label
 // colours, and its settings in the property store.
-#include "TextInt.h"
+#include "controls/textint/TextInt.h"
 
-#include "ControlHost.h"
-#include "MemoryPropertyBag.h"
-#include "RecordingMessages.h"
-#include "RoutineError.h"
+#include "controls/host/ControlHost.h"
+#include "controls/host/MemoryPropertyBag.h"
+#include "routines/RoutineError.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QApplication>
 #include <QClipboard>

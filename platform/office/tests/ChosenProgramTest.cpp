@@ -1,6 +1,6 @@
 // Starting the program chosen in the settings with a document.
-#include "ChosenProgram.h"
-#include "FakeOffice.h"
+#include "platform/office/ChosenProgram.h"
+#include "platform/office/tests/FakeOffice.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "FakeOffice.h"
+#include "platform/office/tests/FakeOffice.h"
 
 #include <QCoreApplication>
 #include <QDir>

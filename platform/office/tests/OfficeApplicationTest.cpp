@@ -1,8 +1,8 @@
 // The office application over a fake suite on the PATH: finding the suite,
 // the command lines of opening, printing and closing, ending what was started,
 // and the failures.
-#include "OfficeApplication.h"
-#include "FakeOffice.h"
+#include "platform/office/OfficeApplication.h"
+#include "platform/office/tests/FakeOffice.h"
 
 #include <QFile>
 

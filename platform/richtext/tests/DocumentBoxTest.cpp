@@ -1,9 +1,9 @@
 // The document box: loading RTF files (and refusing anything else without
 // losing what it shows), its text, its visibility setting, and printing its
 // whole content.
-#include "DocumentBox.h"
+#include "platform/richtext/DocumentBox.h"
 
-#include "TypeText.h"
+#include "tests/support/TypeText.h"
 
 #include <QFile>
 #include <QLineEdit>

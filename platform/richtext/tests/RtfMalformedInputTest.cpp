@@ -1,6 +1,6 @@
 // The RTF reader on broken and hostile input: it must return, quickly, with
 // whatever text it could read, never crash or loop.
-#include "RtfTestSupport.h"
+#include "platform/richtext/tests/RtfTestSupport.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 // The RTF reader on hand-written snippets, one feature each: text and its
 // code pages, \uN with its fallback, paragraphs, character and paragraph
 // formats, list bullets, tables, and the destinations that are not shown.
-#include "RtfTestSupport.h"
+#include "platform/richtext/tests/RtfTestSupport.h"
 
 #include <QColor>
 

@@ -2,7 +2,7 @@
 // the format at a piece of text and the document's tables.
 #pragma once
 
-#include "RtfReader.h"
+#include "platform/richtext/RtfReader.h"
 
 #include <QList>
 #include <QString>

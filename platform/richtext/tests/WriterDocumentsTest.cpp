@@ -1,7 +1,7 @@
 // The RTF reader on documents written by a word processor (sources in
 // data/sources, converted to RTF once with LibreOffice Writer): Greek text
 // as \uN with fallbacks, styles, a bulleted list, a table, alignment.
-#include "RtfTestSupport.h"
+#include "platform/richtext/tests/RtfTestSupport.h"
 
 #include <QFile>
 

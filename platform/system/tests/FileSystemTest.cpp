@@ -1,5 +1,5 @@
 // Local file operations: files are not folders, read-only files stay.
-#include "FileSystem.h"
+#include "platform/system/FileSystem.h"
 
 #include <QDir>
 #include <QFile>

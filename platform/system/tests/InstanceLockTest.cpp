@@ -1,5 +1,5 @@
 // The single-instance lock: one holder at a time, free again once released.
-#include "InstanceLock.h"
+#include "platform/system/InstanceLock.h"
 
 #include <QFile>
 #include <QSysInfo>

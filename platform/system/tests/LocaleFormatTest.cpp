@@ -1,6 +1,6 @@
 // Reading date and time patterns, and the regional values of Qt locales.
-#include "LocaleFormat.h"
-#include "SystemLocaleSource.h"
+#include "platform/system/LocaleFormat.h"
+#include "platform/system/SystemLocaleSource.h"
 
 #include <gtest/gtest.h>
 

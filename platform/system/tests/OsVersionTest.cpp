@@ -1,5 +1,5 @@
 // The system's name from os-release, and the kernel's when there is none.
-#include "OsVersion.h"
+#include "platform/system/OsVersion.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // the content changed.
 #include "platform/textview/FindBar.h"
 
-#include "TypeText.h"
+#include "tests/support/TypeText.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The toolkit's dialogs and menus speak Greek once the translations are
 // installed: the print dialog, the file dialog, message boxes and the
 // context menu of a text box.
-#include "GreekStandardTexts.h"
+#include "platform/translations/GreekStandardTexts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Secondary windows open centred over their owner and stay on its screen.
-#include "WindowPlacement.h"
+#include "platform/windowing/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

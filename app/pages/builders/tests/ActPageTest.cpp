@@ -1,13 +1,13 @@
 // The act page builder over a fixture database: the page each shape of act
 // gives, the related topics beside it, and what a database error leaves.
-#include "ActPage.h"
-#include "MainFormFixture.h"
-#include "RecordingDocuments.h"
-#include "RecordingMessages.h"
-#include "RelatedTopics.h"
-#include "SampleActs.h"
+#include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/RelatedTopics.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "app/pages/builders/tests/RecordingDocuments.h"
+#include "app/pages/builders/tests/SampleActs.h"
+#include "tests/support/RecordingMessages.h"
 
-#include "Progress.h"
+#include "controls/progress/Progress.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // lexora --pdf: an act's page written into a PDF file without a window, with
 // readable text, and each way it can fail told in Greek with its status.
-#include "FixtureDatabase.h"
-#include "PdfCommand.h"
-#include "SampleActs.h"
+#include "app/PdfCommand.h"
+#include "app/pages/builders/tests/SampleActs.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QFile>
 #include <QFileInfo>

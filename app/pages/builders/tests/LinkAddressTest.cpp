@@ -1,6 +1,6 @@
 // Decoding the act id of a link address, and moving a page's images to the
 // help folder.
-#include "LinkNavigation.h"
+#include "app/pages/builders/LinkNavigation.h"
 
 #include <QDir>
 

@@ -1,18 +1,18 @@
 // Following act links: from the topic page into the act viewer, from the act
 // viewers into the law viewer window, inside that window, and the choice of
 // a legislation tree node.
-#include "ActViewerTrail.h"
-#include "LinkNavigation.h"
-#include "MainFormFixture.h"
-#include "PageHandlers.h"
-#include "RecordingDocuments.h"
-#include "SampleActs.h"
-#include "frmhotbrowser.h"
+#include "app/pages/builders/ActViewerTrail.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "app/pages/builders/PageHandlers.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "app/pages/builders/tests/RecordingDocuments.h"
+#include "app/pages/builders/tests/SampleActs.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
-#include "HtmlElementCollection.h"
-#include "HtmlStyle.h"
-#include "PageViewer.h"
-#include "TreeControl.h"
+#include "platform/pageview/HtmlElementCollection.h"
+#include "platform/pageview/HtmlStyle.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,12 +1,12 @@
 // The main window of real controls that the page tests work on.
-#include "MainFormFixture.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
 
-#include "Connection.h"
-#include "DocumentBox.h"
-#include "ImageList.h"
-#include "PageViewer.h"
-#include "Progress.h"
-#include "TreeControl.h"
+#include "controls/progress/Progress.h"
+#include "engine/Connection.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/ImageList.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,9 +4,9 @@
 // touch, and a program context connected to a fixture database.
 #pragma once
 
-#include "FixtureDatabase.h"
-#include "MainForm.h"
-#include "ProgramContext.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "tests/support/FixtureDatabase.h"
 
 #include <QString>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // make and answers with the page and path a test sets.
 #pragma once
 
-#include "AttachedDocuments.h"
+#include "app/pages/builders/AttachedDocuments.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
 // The organisation-chart page of both chart trees: its text, a node without
 // abstracts or with a null first abstract, and a node stored as a document.
-#include "MainFormFixture.h"
-#include "PageHandlers.h"
-#include "PageText.h"
-#include "RecordingDocuments.h"
+#include "app/pages/builders/PageHandlers.h"
+#include "app/pages/builders/PageText.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "app/pages/builders/tests/RecordingDocuments.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "TreeControl.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QToolButton>
 

@@ -1,12 +1,12 @@
 // The template page builder of the organisation-chart tabs: a single row, an
 // assembled template, and a template that is only a stored document.
-#include "TemplatePage.h"
-#include "MainFormFixture.h"
-#include "RecordingDocuments.h"
-#include "SampleActs.h"
+#include "app/pages/builders/TemplatePage.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "app/pages/builders/tests/RecordingDocuments.h"
+#include "app/pages/builders/tests/SampleActs.h"
 
-#include "ActPage.h"
-#include "DocumentBox.h"
+#include "app/pages/builders/ActPage.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QLabel>
 

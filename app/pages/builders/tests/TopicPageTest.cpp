@@ -1,15 +1,15 @@
 // The topic page: its exact text, the viewers it clears, the values it sets,
 // and the secondary edition without act links.
-#include "MainFormFixture.h"
-#include "PageHandlers.h"
-#include "PageText.h"
-#include "RecordingMessages.h"
+#include "app/pages/builders/PageHandlers.h"
+#include "app/pages/builders/PageText.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "tests/support/RecordingMessages.h"
 
-#include "DocumentBox.h"
-#include "HtmlElementCollection.h"
-#include "HtmlStyle.h"
-#include "PageViewer.h"
-#include "TreeControl.h"
+#include "platform/pageview/HtmlElementCollection.h"
+#include "platform/pageview/HtmlStyle.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "platform/treeview/TreeControl.h"
 
 #include <QSignalSpy>
 

@@ -2,12 +2,12 @@
 // the document box over the page viewer (in the law viewer window when asked),
 // an act's HTML in the file viewer, a template's RTF in rtbWord or the note
 // page of a spreadsheet, and nothing for what cannot be shown.
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "DocumentBox.h"
-#include "HtmlStyle.h"
-#include "PageViewer.h"
-#include "Progress.h"
+#include "controls/progress/Progress.h"
+#include "platform/pageview/HtmlStyle.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFile>
 #include <QToolButton>

@@ -1,10 +1,10 @@
 // Writing a stored document into the temporary folder: the pieces, the
 // progress steps between them, the abstract's file, the bad input that must
 // leave no file behind, and the deletion of the document files.
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "Progress.h"
-#include "Statements.h"
+#include "app/store/Statements.h"
+#include "controls/progress/Progress.h"
 
 #include <QDir>
 #include <QFile>

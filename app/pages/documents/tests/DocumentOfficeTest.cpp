@@ -2,9 +2,9 @@
 // the chosen program, the word processor and the spreadsheet program through
 // a fake suite, the messages of a missing suite, and the end of what was
 // started.
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "OfficeApplication.h"
+#include "platform/office/OfficeApplication.h"
 
 #include <QToolButton>
 

@@ -2,13 +2,13 @@
 // the printer dialog (page viewer, document box, file viewer), the abstract
 // page, the template's document through the office suite on the chart tab,
 // and cancelling or failing at each step.
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "DocumentBox.h"
-#include "OfficeApplication.h"
-#include "PageStyling.h"
-#include "PageViewer.h"
-#include "PdfWords.h"
+#include "app/pages/PageStyling.h"
+#include "platform/office/OfficeApplication.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
+#include "tests/support/PdfWords.h"
 
 #include <QFile>
 #include <QToolButton>

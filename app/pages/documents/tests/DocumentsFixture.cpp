@@ -1,10 +1,10 @@
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "Connection.h"
-#include "DocumentBox.h"
-#include "DocumentCommandsInstall.h"
-#include "PageViewer.h"
-#include "Progress.h"
+#include "app/pages/documents/DocumentCommandsInstall.h"
+#include "controls/progress/Progress.h"
+#include "engine/Connection.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFile>
 #include <QLabel>

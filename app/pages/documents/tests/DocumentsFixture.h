@@ -5,16 +5,16 @@
 // builders' attached documents.
 #pragma once
 
-#include "DocumentCommands.h"
-#include "FakeOffice.h"
-#include "FilePrinterDialog.h"
-#include "FixtureDatabase.h"
-#include "MainForm.h"
-#include "MainWindowHooks.h"
-#include "ProcessRunner.h"
-#include "ProgramContext.h"
-#include "RecordingMessages.h"
-#include "frmhotbrowser.h"
+#include "app/pages/documents/DocumentCommands.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
+#include "platform/office/ProcessRunner.h"
+#include "platform/office/tests/FakeOffice.h"
+#include "platform/printing/FilePrinterDialog.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

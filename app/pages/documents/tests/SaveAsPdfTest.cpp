@@ -1,12 +1,12 @@
 // Save as PDF: the buttons beside the print buttons write the shown form of
 // the page into the file chosen, proposing the act's code as its name; no act
 // chosen, a cancelled choice and a file that cannot be written.
-#include "DocumentsFixture.h"
+#include "app/pages/documents/tests/DocumentsFixture.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
-#include "PdfFileChooser.h"
-#include "SaveAsPdf.h"
+#include "app/pages/documents/SaveAsPdf.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/printing/PdfFileChooser.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFile>
 #include <QToolButton>

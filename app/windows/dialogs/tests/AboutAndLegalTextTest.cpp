@@ -1,13 +1,13 @@
 // The about window (version line, layout, hover rule, links, one window at a
 // time) and the legal-text window it opens.
-#include "DialogTexts.h"
-#include "DialogsFixture.h"
-#include "DocumentBox.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmIDravik.h"
-#include "frmSetSysParam.h"
-#include "frmSystemInfo.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "app/windows/dialogs/frmAbout.h"
+#include "app/windows/dialogs/frmHelp.h"
+#include "app/windows/dialogs/frmIDravik.h"
+#include "app/windows/dialogs/frmSetSysParam.h"
+#include "app/windows/dialogs/frmSystemInfo.h"
+#include "app/windows/dialogs/tests/DialogsFixture.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -4,15 +4,15 @@
 // file dialog, the web-address handler and the message boxes.
 #pragma once
 
-#include "ApplicationSettings.h"
-#include "DesktopServices.h"
-#include "Dialogs.h"
-#include "FilePrinterDialog.h"
-#include "FixtureDatabase.h"
-#include "MainForm.h"
-#include "ProgramContext.h"
-#include "RecordingMessages.h"
-#include "SettingsStore.h"
+#include "app/startup/ApplicationSettings.h"
+#include "app/startup/ProgramContext.h"
+#include "app/windows/MainForm.h"
+#include "app/windows/dialogs/DesktopServices.h"
+#include "app/windows/dialogs/Dialogs.h"
+#include "platform/printing/FilePrinterDialog.h"
+#include "routines/SettingsStore.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordingMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +34,7 @@ namespace dialogtest {
 class MemorySettingsStore final : public dvRtns4::SettingsStore {
 public:
     dvRtns4::SettingsRead read(const QString& keyPath, const QString& valueName,
-                                        qsizetype) const override {
+                               qsizetype) const override {
         const auto it = values.find(keyPath.toLower() + QLatin1Char('|') + valueName.toLower());
         if (it == values.end())
             return {dvRtns4::SettingsReadStatus::KeyNotFound, {}};

@@ -1,15 +1,15 @@
 // The help window and the information window: captions, pages, toolbars,
 // printing, the stored choice of the information window and its failure.
-#include "DialogGeometry.h"
-#include "DialogTexts.h"
-#include "DialogsFixture.h"
-#include "MainWindowHooks.h"
-#include "PageViewer.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmIDravik.h"
-#include "frmSetSysParam.h"
-#include "frmSystemInfo.h"
+#include "app/windows/MainWindowHooks.h"
+#include "app/windows/dialogs/DialogGeometry.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "app/windows/dialogs/frmAbout.h"
+#include "app/windows/dialogs/frmHelp.h"
+#include "app/windows/dialogs/frmIDravik.h"
+#include "app/windows/dialogs/frmSetSysParam.h"
+#include "app/windows/dialogs/frmSystemInfo.h"
+#include "app/windows/dialogs/tests/DialogsFixture.h"
+#include "platform/pageview/PageViewer.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The settings window: the stored values it opens with, the file dialog, the
 // order of its save steps, and settings that cannot be stored.
-#include "DesktopServices.h"
-#include "DialogTexts.h"
-#include "DialogsFixture.h"
-#include "frmSetSysParam.h"
-#include "frmSystemInfo.h"
+#include "app/windows/dialogs/DesktopServices.h"
+#include "app/windows/dialogs/DialogTexts.h"
+#include "app/windows/dialogs/frmSetSysParam.h"
+#include "app/windows/dialogs/frmSystemInfo.h"
+#include "app/windows/dialogs/tests/DialogsFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

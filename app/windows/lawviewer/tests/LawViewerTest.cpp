@@ -1,14 +1,14 @@
 // The law viewer window: its pending page, its activation flags, its hooks,
 // one window at a time, and the layout of its toolbar and display controls.
-#include "frmhotbrowser.h"
+#include "app/windows/lawviewer/frmhotbrowser.h"
 
-#include "ActPage.h"
-#include "LinkNavigation.h"
-#include "MainFormFixture.h"
-#include "SampleActs.h"
+#include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/LinkNavigation.h"
+#include "app/pages/builders/tests/MainFormFixture.h"
+#include "app/pages/builders/tests/SampleActs.h"
 
-#include "DocumentBox.h"
-#include "PageViewer.h"
+#include "platform/pageview/PageViewer.h"
+#include "platform/richtext/DocumentBox.h"
 
 #include <QFrame>
 #include <QPointer>

@@ -1,0 +1,69 @@
+// Node properties kept in the item's data, so that they outlive the node's
+// own destructor while the widget takes the item out of its hash.
+#include "platform/treeview/TreeNode.h"
+
+#include "platform/treeview/TreeControl.h"
+#include "platform/treeview/TreeError.h"
+
+#include <QBrush>
+
+namespace lexora::trees {
+
+namespace {
+constexpr int KeyRole = Qt::UserRole + 1;
+constexpr int ImageKeyRole = Qt::UserRole + 2;
+} // namespace
+
+TreeNode::TreeNode(const QString& key, const QString& text) : QTreeWidgetItem(Type) {
+    setData(0, KeyRole, key);
+    setText(0, text);
+}
+
+TreeNode* TreeNode::from(QTreeWidgetItem* item) {
+    return item != nullptr && item->type() == Type ? static_cast<TreeNode*>(item) : nullptr;
+}
+
+QString TreeNode::key() const {
+    return data(0, KeyRole).toString();
+}
+
+QString TreeNode::imageKey() const {
+    return data(0, ImageKeyRole).toString();
+}
+
+void TreeNode::setImageKey(const QString& key) {
+    QIcon icon;
+    if (const auto* tree = qobject_cast<const TreeControl*>(treeWidget()); tree && !key.isEmpty()) {
+        if (!tree->imageList().contains(key))
+            throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + key);
+        icon = tree->imageList().icon(key);
+    }
+    setData(0, ImageKeyRole, key);
+    setIcon(0, icon);
+}
+
+QColor TreeNode::backColor() const {
+    const QBrush brush = background(0);
+    return brush.style() == Qt::NoBrush ? QColor() : brush.color();
+}
+
+void TreeNode::setBackColor(const QColor& colour) {
+    setBackground(0, colour.isValid() ? QBrush(colour) : QBrush());
+}
+
+QColor TreeNode::foreColor() const {
+    const QBrush brush = foreground(0);
+    return brush.style() == Qt::NoBrush ? QColor() : brush.color();
+}
+
+void TreeNode::setForeColor(const QColor& colour) {
+    setForeground(0, colour.isValid() ? QBrush(colour) : QBrush());
+}
+
+void TreeNode::setBold(bool bold) {
+    QFont f = font(0);
+    f.setBold(bold);
+    setFont(0, f);
+}
+
+} // namespace lexora::trees
