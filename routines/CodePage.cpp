@@ -53,8 +53,10 @@ SingleByteCodePage::SingleByteCodePage(const char* iconvName, bool windowsUndefi
             c = convertByte(cd, byte);
         else if (byte < 0x80)
             c = byte; // without iconv at least ASCII holds
-        if (c == kNoCharacter && windowsUndefinedBytes)
+        if (c == kNoCharacter && windowsUndefinedBytes) {
             c = windowsUndefinedByte(byte);
+            m_standIn[byte] = c != kNoCharacter;
+        }
         m_characters[byte] = c;
         if (c != kNoCharacter && !m_bytes.contains(c))
             m_bytes.insert(c, byte);

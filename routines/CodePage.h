@@ -15,6 +15,7 @@
 #include <QStringView>
 
 #include <array>
+#include <bitset>
 
 namespace dvRtns4 {
 
@@ -25,6 +26,12 @@ public:
 
     // The character of a byte; U+FFFD for a byte without one.
     char16_t character(unsigned char byte) const { return m_characters[byte]; }
+    // The same, except that the bytes the code page leaves undefined give
+    // U+FFFD rather than the platform's stand-ins: for showing a document,
+    // where a stand-in would appear as a control or private-use character.
+    char16_t definedCharacter(unsigned char byte) const {
+        return m_standIn[byte] ? char16_t{0xFFFD} : m_characters[byte];
+    }
     // The byte of a character, or '?' when the code page has none.
     unsigned char byte(char16_t character) const;
     bool contains(char16_t character) const { return m_bytes.contains(character); }
@@ -38,6 +45,7 @@ private:
     SingleByteCodePage(const char* iconvName, bool windowsUndefinedBytes);
 
     std::array<char16_t, 256> m_characters{};
+    std::bitset<256> m_standIn;
     QHash<char16_t, unsigned char> m_bytes;
 };
 

@@ -1,7 +1,7 @@
 // Memory and file sources of the definition-file parser.
 #include "routines/ParserSource.h"
 
-#include "routines/CodePage1253.h"
+#include "routines/CodePage.h"
 #include "routines/FileSystemObject.h"
 #include "routines/RoutineError.h"
 
@@ -78,7 +78,7 @@ protected:
         const QByteArray bytes = readChunk();
         if (bytes.isEmpty())
             return false;
-        buffer = m_utf8 ? m_decoder.decode(bytes) : fromWindows1253(bytes);
+        buffer = m_utf8 ? m_decoder.decode(bytes) : SingleByteCodePage::windows1253().decode(bytes);
         return true;
     }
 

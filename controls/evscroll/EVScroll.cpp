@@ -159,18 +159,7 @@ void EVScroll::setMin(int min) {
         return;
     }
     m_min = min;
-    if (m_max >= min) {
-        sizeMovingBar();
-        if (m_value < m_min) {
-            m_value = m_min;
-            positionMovingBar();
-        }
-        applyArrowRule();
-        applyEnabled(true);
-    } else {
-        applyArrowRule();
-        applyEnabled(false);
-    }
+    limitsChanged(LimitMoved::Min);
     markChanged("Min");
 }
 
@@ -179,10 +168,18 @@ void EVScroll::setMax(int max) {
         return;
     }
     m_max = max;
-    if (max >= m_min) {
+    limitsChanged(LimitMoved::Max);
+    markChanged("Max");
+}
+
+// A limit that passes the value takes the value with it; limits that cross
+// each other leave the control disabled until they are put right.
+void EVScroll::limitsChanged(LimitMoved moved) {
+    if (m_max >= m_min) {
         sizeMovingBar();
-        if (m_max < m_value) {
-            m_value = m_max;
+        const bool passed = moved == LimitMoved::Min ? m_value < m_min : m_value > m_max;
+        if (passed) {
+            m_value = moved == LimitMoved::Min ? m_min : m_max;
             positionMovingBar();
         }
         applyArrowRule();
@@ -191,7 +188,6 @@ void EVScroll::setMax(int max) {
         applyArrowRule();
         applyEnabled(false);
     }
-    markChanged("Max");
 }
 
 void EVScroll::setSmallChange(int change) {

@@ -70,6 +70,8 @@ protected:
 
 private:
     void applyEnabled(bool enabled);
+    enum class LimitMoved { Min, Max };
+    void limitsChanged(LimitMoved moved);
     void applyArrowRule();
     void sizeMovingBar();
     void positionMovingBar();

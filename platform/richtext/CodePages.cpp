@@ -1,6 +1,8 @@
 // Byte-to-Unicode tables for the code pages the RTF reader decodes itself.
 #include "platform/richtext/CodePages.h"
 
+#include "routines/CodePage.h"
+
 #include <array>
 #include <cstdint>
 
@@ -16,18 +18,6 @@ constexpr std::array<char16_t, 32> Windows1252High = {
     0x02C6,    0x2030,    0x0160, 0x2039, 0x0152, Undefined, 0x017D, Undefined,
     Undefined, 0x2018,    0x2019, 0x201C, 0x201D, 0x2022,    0x2013, 0x2014,
     0x02DC,    0x2122,    0x0161, 0x203A, 0x0153, Undefined, 0x017E, 0x0178,
-};
-
-// 0x80-0xBF of code page 1253; 0xC0-0xFE run through U+0390-U+03CE except 0xD2.
-constexpr std::array<char16_t, 64> Windows1253High = {
-    0x20AC,    Undefined, 0x201A,    0x0192, 0x201E,    0x2026,    0x2020,    0x2021,
-    Undefined, 0x2030,    Undefined, 0x2039, Undefined, Undefined, Undefined, Undefined,
-    Undefined, 0x2018,    0x2019,    0x201C, 0x201D,    0x2022,    0x2013,    0x2014,
-    Undefined, 0x2122,    Undefined, 0x203A, Undefined, Undefined, Undefined, Undefined,
-    0x00A0,    0x0385,    0x0386,    0x00A3, 0x00A4,    0x00A5,    0x00A6,    0x00A7,
-    0x00A8,    0x00A9,    Undefined, 0x00AB, 0x00AC,    0x00AD,    0x00AE,    0x2015,
-    0x00B0,    0x00B1,    0x00B2,    0x00B3, 0x0384,    0x00B5,    0x00B6,    0x00B7,
-    0x0388,    0x0389,    0x038A,    0x00BB, 0x038C,    0x00BD,    0x038E,    0x038F,
 };
 
 // Symbol font, 0x20-0x7F.
@@ -132,16 +122,7 @@ QChar decodeByte(unsigned char byte, ByteEncoding encoding) {
         }
         return QChar(static_cast<char16_t>(byte));
     case ByteEncoding::Windows1253:
-        if (byte < 0x80) {
-            return QChar(static_cast<char16_t>(byte));
-        }
-        if (byte < 0xC0) {
-            return QChar(Windows1253High[byte - 0x80]);
-        }
-        if (byte == 0xD2 || byte == 0xFF) {
-            return QChar(Undefined);
-        }
-        return QChar(static_cast<char16_t>(0x0390 + (byte - 0xC0)));
+        return QChar(dvRtns4::SingleByteCodePage::windows1253().definedCharacter(byte));
     case ByteEncoding::SymbolFont:
         if (byte >= 0x20 && byte < 0x80) {
             return QChar(SymbolLow[byte - 0x20]);

@@ -71,6 +71,24 @@ TEST(CodePages, EveryWindowsByteSurvivesATripThroughText) {
     EXPECT_EQ(ansi.encode(u"€Ω漢😀"), QByteArray("\x80\xD9??"));
 }
 
+// For showing a document the undefined bytes are not characters: every byte
+// that has a character of its own keeps it, every other one gives U+FFFD.
+TEST(CodePages, ADocumentSeesTheUndefinedBytesAsReplacementCharacters) {
+    const auto& ansi = SingleByteCodePage::windows1253();
+    const QList<unsigned char> undefined = {0x81, 0x88, 0x8A, 0x8C, 0x8D, 0x8E, 0x8F, 0x90, 0x98,
+                                            0x9A, 0x9C, 0x9D, 0x9E, 0x9F, 0xAA, 0xD2, 0xFF};
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        SCOPED_TRACE(b);
+        if (undefined.contains(byte))
+            EXPECT_EQ(ansi.definedCharacter(byte), u'\xFFFD');
+        else
+            EXPECT_EQ(ansi.definedCharacter(byte), ansi.character(byte));
+    }
+    EXPECT_EQ(ansi.definedCharacter(0xC1), u'Α');
+    EXPECT_EQ(ansi.definedCharacter(0xA2), u'Ά');
+}
+
 TEST(clsOEMtxt, ConvertsEveryGreekLetterBothWays) {
     QByteArray ansiBytes;
     QByteArray oemBytes;
