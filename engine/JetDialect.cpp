@@ -30,12 +30,14 @@ constexpr std::size_t MaxParameters = 500;
 enum class Clause { None, Select, From, Where, On, Having, GroupOrder, Limit, Set, Values, Other };
 
 bool isIdentifierChar(QChar c) {
-    return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_') ||
-           c == QLatin1Char('$');
+    const char16_t u = c.unicode();
+    return u >= 0x80 || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
+           (u >= '0' && u <= '9') || u == '_' || u == '$';
 }
 
 bool isIdentifierStart(QChar c) {
-    return c.unicode() >= 0x80 || c.isLetter() || c == QLatin1Char('_');
+    const char16_t u = c.unicode();
+    return u >= 0x80 || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_';
 }
 
 QString sqlQuoted(QStringView value) {
@@ -700,6 +702,42 @@ std::u32string folded(QStringView text) {
     return out;
 }
 
+// The case-folded code points of UTF-8 text, into `out`; false, leaving it
+// to folded(), for text that is not well-formed UTF-8 or that holds
+// combining accents (which folded() composes first).
+bool foldedUtf8(const unsigned char* p, int n, std::u32string& out) {
+    out.clear();
+    const auto continuation = [&](int k) { return k < n && (p[k] & 0xC0) == 0x80; };
+    for (int i = 0; i < n;) {
+        char32_t c = p[i];
+        if (c < 0x80) {
+            out.push_back(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            ++i;
+            continue;
+        }
+        int length = 0;
+        if ((c & 0xE0) == 0xC0 && continuation(i + 1)) {
+            c = ((c & 0x1F) << 6) | (p[i + 1] & 0x3F);
+            length = 2;
+        } else if ((c & 0xF0) == 0xE0 && continuation(i + 1) && continuation(i + 2)) {
+            c = ((c & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F);
+            length = 3;
+        } else if ((c & 0xF8) == 0xF0 && continuation(i + 1) && continuation(i + 2) &&
+                   continuation(i + 3)) {
+            c = ((c & 0x07) << 18) | ((p[i + 1] & 0x3F) << 12) | ((p[i + 2] & 0x3F) << 6) |
+                (p[i + 3] & 0x3F);
+            length = 4;
+        }
+        if (length == 0 || (c >= 0x300 && c <= 0x36F) || (length == 2 && c < 0x80) ||
+            (length == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
+            (length == 4 && (c < 0x10000 || c > 0x10FFFF)))
+            return false;
+        out.push_back(QChar::toCaseFolded(c));
+        i += length;
+    }
+    return true;
+}
+
 bool matchFolded(const std::u32string& p, const std::u32string& t, std::optional<char32_t> esc) {
     std::size_t pi = 0, ti = 0;
     std::size_t starP = std::u32string::npos, starT = 0;
@@ -805,11 +843,17 @@ void sqlLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         // SQLite may have freed it at once (pattern not constant): read it again.
         pattern = static_cast<std::u32string*>(sqlite3_get_auxdata(ctx, 0));
     }
-    const std::u32string text = folded(valueText(argv[1]));
+    // Every row's text is folded into the same buffer; only a text with
+    // combining accents, or one that is not UTF-8, takes the careful way.
+    thread_local std::u32string buffer;
+    const auto* bytes = sqlite3_value_text(argv[1]);
+    const int size = sqlite3_value_bytes(argv[1]);
+    if (!foldedUtf8(bytes, size, buffer))
+        buffer = folded(valueText(argv[1]));
     if (pattern) {
-        sqlite3_result_int(ctx, matchFolded(*pattern, text, escape) ? 1 : 0);
+        sqlite3_result_int(ctx, matchFolded(*pattern, buffer, escape) ? 1 : 0);
     } else {
-        sqlite3_result_int(ctx, matchFolded(folded(valueText(argv[0])), text, escape) ? 1 : 0);
+        sqlite3_result_int(ctx, matchFolded(folded(valueText(argv[0])), buffer, escape) ? 1 : 0);
     }
 }
 

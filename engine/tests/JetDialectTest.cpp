@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <QStringList>
 
 using engine::jet::adapt;
@@ -176,6 +178,23 @@ struct LikeCase {
     bool matches;
 };
 
+// x LIKE pattern as a statement runs it: through the function the engine
+// gives SQLite, which reads each row's text as UTF-8 bytes.
+bool likeInSql(const QByteArray& pattern, const QByteArray& text) {
+    sqlite3* db = nullptr;
+    sqlite3_open(":memory:", &db);
+    engine::jet::registerFunctions(db);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT ?2 LIKE ?1", -1, &stmt, nullptr);
+    sqlite3_bind_text(stmt, 1, pattern.constData(), static_cast<int>(pattern.size()),
+                      SQLITE_TRANSIENT);
+    sqlite3_bind_text(stmt, 2, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    const bool matches = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 1;
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return matches;
+}
+
 TEST(LikeTest, CaseInsensitiveAccentSensitive) {
     const LikeCase cases[] = {
         {"αδεια μητρότητας", "%ΑΔΕΙΑ%", true},
@@ -193,11 +212,18 @@ TEST(LikeTest, CaseInsensitiveAccentSensitive) {
         {"aXbXc", "%x%x%", true},
         {"a%c", "a%c", true},
         {"α\u0301δεια", "%ά%", true}, // a decomposed accent is the same letter
+        {"x\U0001D538y", "%\U0001D538%", true}, // beyond 16 bits: one letter
+        {"x\U0001D538y", "x_y", true},
+        {"ab\xFF" "c", "%B%", true}, // not UTF-8: read as the toolkit reads it
+        {"ab\xC3", "ab_", true},
     };
-    for (const LikeCase& c : cases)
+    for (const LikeCase& c : cases) {
         EXPECT_EQ(engine::jet::like(QString::fromUtf8(c.pattern), QString::fromUtf8(c.text)),
                   c.matches)
             << c.text << " LIKE " << c.pattern;
+        EXPECT_EQ(likeInSql(c.pattern, c.text), c.matches) << c.text << " LIKE " << c.pattern
+                                                           << " in a statement";
+    }
 }
 
 TEST(LikeTest, EscapeCharacterMakesWildcardsLiteral) {
