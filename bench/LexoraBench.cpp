@@ -7,7 +7,8 @@
 // Every figure is the median of several runs inside the event loop, where the
 // program does its work. Prints a table; not a test.
 //
-//   lexora_bench <edudata file> [--sample <edudata file>] [--runs N]
+//   lexora_bench <edudata file> [--sample <edudata file>] [--runs N] [--only TEXT]
+// (--only: just the operations whose names hold TEXT, for a profiler)
 #include "app/pages/builders/ActPage.h"
 #include "app/pages/builders/LinkNavigation.h"
 #include "app/search/LawSearch.h"
@@ -123,16 +124,7 @@ private:
 
     void run(const engine::TracedStatement& s) {
         sqlite3_stmt* stmt = prepared(s.sql);
-        int index = 1;
-        for (const auto& value : s.values) {
-            if (const auto* number = std::get_if<std::int64_t>(&value)) {
-                sqlite3_bind_int64(stmt, index++, *number);
-            } else {
-                const QByteArray text = std::get<QString>(value).toUtf8();
-                sqlite3_bind_text(stmt, index++, text.constData(), static_cast<int>(text.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
+        engine::StatementTrace::bindValues(stmt, s);
         const int columns = sqlite3_column_count(stmt);
         while (sqlite3_step(stmt) == SQLITE_ROW) {
             for (int c = 0; c < columns; ++c) {
@@ -187,6 +179,8 @@ public:
                 const std::function<void()>& prepare = {}, bool withFloor = true) {
         Row row;
         row.name = name;
+        if (!wanted(name))
+            return row;
         std::vector<engine::TracedStatement> statements;
         double first = 0;
         {
@@ -222,8 +216,17 @@ public:
         return row;
     }
 
-    void addRow(Row row) { m_rows.push_back(std::move(row)); }
-    void noteLast(const QString& note) { m_rows.back().note = note; }
+    void addRow(Row row) {
+        if (wanted(row.name))
+            m_rows.push_back(std::move(row));
+    }
+    // Only the operations whose names hold this text are timed.
+    static void setOnly(const QString& text) { only() = text; }
+    static bool wanted(const QString& name) { return name.contains(only()); }
+    void noteLast(const QString& note) {
+        if (!m_rows.empty())
+            m_rows.back().note = note;
+    }
 
     void print(const QString& title) const {
         std::printf("\n%s\n\n", qPrintable(title));
@@ -243,6 +246,10 @@ public:
     const QString& path() const { return m_path; }
 
 private:
+    static QString& only() {
+        static QString text;
+        return text;
+    }
     static constexpr double kSlow = 3000.0; // ms
     QString m_path;
     int m_runs;
@@ -426,13 +433,15 @@ int main(int argc, char** argv) {
             sample = arguments[++i];
         else if (arguments[i] == QLatin1String("--runs") && i + 1 < arguments.size())
             runs = std::max(1, arguments[++i].toInt());
+        else if (arguments[i] == QLatin1String("--only") && i + 1 < arguments.size())
+            Bench::setOnly(arguments[++i]);
         else
             path = arguments[i];
     }
     if (path.isEmpty() || !QFileInfo::exists(path) ||
         (!sample.isEmpty() && !QFileInfo::exists(sample))) {
         std::fprintf(stderr, "usage: lexora_bench <edudata file> [--sample <edudata file>] "
-                             "[--runs N]\n");
+                             "[--runs N] [--only TEXT]\n");
         return 2;
     }
     dvDBrtns4::clsDBInit::DravikDBrtns_Init(dvDBrtns4::db_Access);

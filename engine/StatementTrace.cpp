@@ -4,6 +4,8 @@
 #include "JetDialect.h"
 #include "engine/StatementTraceSink.h"
 
+#include <sqlite3.h>
+
 namespace engine {
 
 namespace {
@@ -26,6 +28,19 @@ StatementTrace::~StatementTrace() {
 
 void StatementTrace::registerFunctions(sqlite3* db) {
     jet::registerFunctions(db);
+}
+
+void StatementTrace::bindValues(sqlite3_stmt* statement, const TracedStatement& traced) {
+    int index = 1;
+    for (const auto& value : traced.values) {
+        if (const auto* number = std::get_if<std::int64_t>(&value)) {
+            sqlite3_bind_int64(statement, index++, *number);
+        } else {
+            const QByteArray text = std::get<QString>(value).toUtf8();
+            sqlite3_bind_text(statement, index++, text.constData(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+        }
+    }
 }
 
 void detail::traceStatement(const jet::AdaptedStatement& statement) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace engine {
 
@@ -33,6 +34,8 @@ public:
     // Gives a connection of one's own the functions the engine adds to SQL
     // (val, ucase, lcase, now, like), so that traced texts prepare there.
     static void registerFunctions(sqlite3* db);
+    // Binds a traced statement's values to its text prepared there.
+    static void bindValues(sqlite3_stmt* statement, const TracedStatement& traced);
 
 private:
     friend struct StatementTraceAccess;

@@ -44,16 +44,7 @@ QStringList planOf(const testsupport::FixtureDatabase& database, const QString& 
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
         lines << QString::fromUtf8(sqlite3_errmsg(db));
     } else {
-        int index = 1;
-        for (const auto& value : prepared.values) {
-            if (const auto* number = std::get_if<std::int64_t>(&value)) {
-                sqlite3_bind_int64(stmt, index++, *number);
-            } else {
-                const QByteArray text = std::get<QString>(value).toUtf8();
-                sqlite3_bind_text(stmt, index++, text.constData(), static_cast<int>(text.size()),
-                                  SQLITE_TRANSIENT);
-            }
-        }
+        engine::StatementTrace::bindValues(stmt, prepared);
         while (sqlite3_step(stmt) == SQLITE_ROW)
             lines << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3)));
     }
