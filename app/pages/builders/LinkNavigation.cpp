@@ -65,7 +65,10 @@ void WritePendingPage(startup::ProgramContext& context, PageViewer& viewer) {
     state.gPageHtml = RedirectImages(state.gPageHtml, state.applicationFolder);
     if (!viewer.hasDocument())
         viewer.Navigate(QStringLiteral("about:blank"));
-    viewer.Document().body().setInnerHTML(state.gPageHtml);
+    // Written and styled, then laid out once: a long act is not rendered twice.
+    const HtmlDocument document = viewer.Document();
+    const HtmlDocument::UpdateBatch batch(document);
+    document.body().setInnerHTML(state.gPageHtml);
     set_style(viewer);
 }
 
@@ -136,13 +139,18 @@ void ShowLawTreeNode(windows::MainForm& form, startup::ProgramContext& context,
     PageViewer* viewer = form.brwWebBrowser3;
     if (!viewer)
         return;
+    if (state.gPageHtml.isEmpty() && !viewer->hasDocument())
+        return;
+    if (!viewer->hasDocument())
+        viewer->Navigate(QStringLiteral("about:blank"));
+    // Written and styled, then laid out once.
+    const HtmlDocument document = viewer->Document();
+    const HtmlDocument::UpdateBatch batch(document);
     if (!state.gPageHtml.isEmpty()) {
         state.gPageHtml = RedirectImages(state.gPageHtml, state.applicationFolder);
-        if (!viewer->hasDocument())
-            viewer->Navigate(QStringLiteral("about:blank"));
-        viewer->Document().body().setInnerHTML(state.gPageHtml);
+        document.body().setInnerHTML(state.gPageHtml);
     }
-    if (viewer->hasDocument() && !viewer->Document().body().innerHTML().isEmpty())
+    if (!document.body().innerHTML().isEmpty())
         set_style(*viewer);
 }
 
