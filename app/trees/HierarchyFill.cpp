@@ -53,6 +53,8 @@ void fillHierarchy(TreeControl& tree, engine::Connection& connection, const Hier
                    const SearchIdList& init_topid, bool bExpand, const SearchIdList& a,
                    bool l_init_tree) {
     const QString idField = QString::fromLatin1(table.idField);
+    // The nodes enter the widget together when the fill ends, also by an error.
+    const TreeControl::Batch batch(tree);
     engine::Recordset rs = connection.execute(table.topLevel());
     while (!rs.eof()) {
         const std::optional<SearchIdList::Id> id = idOf(rs, idField);

@@ -35,6 +35,8 @@ bool isPartOfAct(const dvRtns4::Variant& allLawFlag) {
 void FillLawTree(TreeControl& tvwTreelaw, engine::Connection& connection,
                  const SearchIdList& init_topid, bool /*bExpand*/, const SearchIdList& a,
                  bool l_init_tree) {
+    // The nodes enter the widget together when the fill ends, also by an error.
+    const TreeControl::Batch batch(tvwTreelaw);
     engine::Recordset rs = connection.execute(store::lawTypeBranches());
     while (!rs.eof()) {
         const std::optional<SearchIdList::Id> type = fill::idOf(rs, QStringLiteral("type_id"));

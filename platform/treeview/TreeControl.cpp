@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include <memory>
+#include <vector>
 
 namespace lexora::trees {
 
@@ -90,6 +91,46 @@ TreeControl::~TreeControl() {
     // The base destructor empties the model after this object's members are
     // gone: the index must not hear of it.
     disconnect(model(), nullptr, this, nullptr);
+    qDeleteAll(m_pending);
+}
+
+void TreeControl::clearNodes() {
+    qDeleteAll(m_pending);
+    m_pending.clear();
+    clear();
+    m_nodes.clear(); // also the keys of the nodes that waited
+}
+
+TreeControl::Batch::Batch(TreeControl& tree) : m_tree(tree) {
+    ++m_tree.m_batchDepth;
+}
+
+TreeControl::Batch::~Batch() {
+    if (--m_tree.m_batchDepth == 0)
+        m_tree.insertPending();
+}
+
+void TreeControl::openWaitingNodes(QTreeWidgetItem* top) {
+    std::vector<QTreeWidgetItem*> stack{top};
+    while (!stack.empty()) {
+        QTreeWidgetItem* item = stack.back();
+        stack.pop_back();
+        for (int i = 0; i < item->childCount(); ++i)
+            stack.push_back(item->child(i));
+        if (TreeNode* node = TreeNode::from(item); node && node->m_expandWhenShown) {
+            node->m_expandWhenShown = false;
+            node->setExpanded(true);
+        }
+    }
+}
+
+void TreeControl::insertPending() {
+    if (m_pending.isEmpty())
+        return;
+    const QList<QTreeWidgetItem*> pending = std::exchange(m_pending, {});
+    addTopLevelItems(pending);
+    for (QTreeWidgetItem* item : pending)
+        openWaitingNodes(item);
 }
 
 void TreeControl::forget(QTreeWidgetItem* item) {
@@ -130,10 +171,12 @@ TreeNode* TreeControl::addNode(const QString& parentKey, const QString& key, con
     if (!imageKey.isEmpty() && !m_images.contains(imageKey))
         throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + imageKey);
 
-    auto owned = std::unique_ptr<TreeNode>(new TreeNode(key, text));
+    auto owned = std::unique_ptr<TreeNode>(new TreeNode(*this, key, text));
     TreeNode* node = owned.get();
     if (parentNode != nullptr)
         parentNode->addChild(owned.release());
+    else if (m_batchDepth > 0)
+        m_pending.append(owned.release());
     else
         addTopLevelItem(owned.release());
     m_nodes.insert(key, node);

@@ -52,7 +52,26 @@ public:
     int nodeCount() const { return static_cast<int>(m_nodes.size()); }
 
     // Removes every node.
-    void clearNodes() { clear(); }
+    void clearNodes();
+
+    // While a batch lives, new top-level nodes, and every node added below
+    // them, enter the widget together when the outermost batch ends: a fill
+    // of thousands of nodes changes the widget's model once instead of once
+    // per node and per property. Meanwhile nodes are found by key, take
+    // children, images, colours and the expanded state as always; they are
+    // not shown, selected or hit. Nodes added under a node already in the
+    // widget enter at once. The batch also ends by an exception, so the
+    // nodes added so far stay.
+    class Batch {
+    public:
+        explicit Batch(TreeControl& tree);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        TreeControl& m_tree;
+    };
 
     TreeNode* selectedNode() const;
     // Selects a node and makes it current; nullptr empties the selection.
@@ -78,9 +97,15 @@ protected:
 private:
     bool isOnExpandButton(const QPoint& point) const;
     void forget(QTreeWidgetItem* item);
+    void insertPending();
+    // Opens the nodes of a subtree that were set expanded while out of the
+    // widget.
+    static void openWaitingNodes(QTreeWidgetItem* top);
 
     ImageList m_images;
     QHash<QString, TreeNode*> m_nodes;
+    int m_batchDepth = 0;
+    QList<QTreeWidgetItem*> m_pending; // top-level nodes of the open batch
     bool m_pressOnExpandButton = false;
     bool m_releaseEndsDoubleClick = false;
 };

@@ -14,7 +14,8 @@ constexpr int KeyRole = Qt::UserRole + 1;
 constexpr int ImageKeyRole = Qt::UserRole + 2;
 } // namespace
 
-TreeNode::TreeNode(const QString& key, const QString& text) : QTreeWidgetItem(Type) {
+TreeNode::TreeNode(TreeControl& owner, const QString& key, const QString& text)
+    : QTreeWidgetItem(Type), m_owner(&owner) {
     setData(0, KeyRole, key);
     setText(0, text);
 }
@@ -33,13 +34,25 @@ QString TreeNode::imageKey() const {
 
 void TreeNode::setImageKey(const QString& key) {
     QIcon icon;
-    if (const auto* tree = qobject_cast<const TreeControl*>(treeWidget()); tree && !key.isEmpty()) {
-        if (!tree->imageList().contains(key))
+    // The owner, not the widget: a node of a batch is in no widget yet.
+    if (!key.isEmpty()) {
+        if (!m_owner->imageList().contains(key))
             throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + key);
-        icon = tree->imageList().icon(key);
+        icon = m_owner->imageList().icon(key);
     }
     setData(0, ImageKeyRole, key);
     setIcon(0, icon);
+}
+
+bool TreeNode::isExpanded() const {
+    return treeWidget() != nullptr ? QTreeWidgetItem::isExpanded() : m_expandWhenShown;
+}
+
+void TreeNode::setExpanded(bool expanded) {
+    if (treeWidget() != nullptr)
+        QTreeWidgetItem::setExpanded(expanded);
+    else
+        m_expandWhenShown = expanded;
 }
 
 QColor TreeNode::backColor() const {

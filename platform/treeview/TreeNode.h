@@ -10,6 +10,8 @@
 
 namespace lexora::trees {
 
+class TreeControl;
+
 class TreeNode : public QTreeWidgetItem {
 public:
     static constexpr int Type = QTreeWidgetItem::UserType + 1;
@@ -31,6 +33,11 @@ public:
     // Throws TreeError when the tree's image list has no such key.
     void setImageKey(const QString& key);
 
+    // Also for a node that waits in a batch (TreeControl::Batch) to enter
+    // its tree: it opens when it enters.
+    bool isExpanded() const;
+    void setExpanded(bool expanded);
+
     // An invalid colour while the node keeps the tree's own colour.
     QColor backColor() const;
     void setBackColor(const QColor& colour);
@@ -41,7 +48,10 @@ public:
 
 private:
     friend class TreeControl;
-    TreeNode(const QString& key, const QString& text);
+    TreeNode(TreeControl& owner, const QString& key, const QString& text);
+
+    TreeControl* m_owner;
+    bool m_expandWhenShown = false;
 };
 
 } // namespace lexora::trees

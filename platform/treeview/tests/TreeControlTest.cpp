@@ -154,3 +154,47 @@ TEST_F(TreeControlTest, HitTestFindsTheNodeUnderAPoint) {
     const QRect second = tree.visualItemRect(tree.node("l2"));
     EXPECT_EQ(tree.hitTest(second.center()), tree.node("l2"));
 }
+
+// Nodes added in a batch enter the widget together when it ends: found by key
+// and holding their images and expanded state all along, shown in order
+// after the nodes already there; children added under a node already in the
+// widget enter at once. An error inside the batch keeps what was added.
+TEST_F(TreeControlTest, ABatchAddsItsNodesWhenItEnds) {
+    TreeNode* early = nullptr;
+    try {
+        const TreeControl::Batch batch(tree);
+        TreeNode* branch = tree.addNode({}, "l3", "Διευθυντές", "open");
+        tree.addNode("l3", "l31", "Επιλογή", "open");
+        tree.addNode("l31", "l311", "Κρίσεις", "open");
+        early = tree.addNode("l1", "l13", "Αποσπάσεις", "open");
+        EXPECT_EQ(tree.topLevelItemCount(), 2) << "waits for the end of the batch";
+        EXPECT_EQ(tree.node("l31")->parentNode(), branch);
+        tree.node("l31")->setExpanded(true);
+        branch->setImageKey("closed");
+        EXPECT_TRUE(tree.node("l31")->isExpanded());
+        EXPECT_THROW(tree.node("l311")->setImageKey("nothing"), TreeError);
+        tree.addNode("missing", "l4", "Χωρίς γονέα", "open"); // throws: the batch ends
+    } catch (const TreeError&) {
+    }
+    ASSERT_EQ(tree.topLevelItemCount(), 3);
+    EXPECT_EQ(tree.topLevelItem(2), tree.node("l3"));
+    EXPECT_EQ(tree.nodeCount(), 8);
+    EXPECT_EQ(early->treeWidget(), &tree);
+    EXPECT_TRUE(tree.node("l31")->isExpanded());
+    EXPECT_TRUE(tree.isExpanded(tree.indexFromItem(tree.node("l31"))));
+    EXPECT_FALSE(tree.node("l3")->isExpanded());
+    EXPECT_EQ(tree.node("l3")->imageKey(), "closed");
+    EXPECT_FALSE(tree.node("l3")->icon(0).isNull());
+    EXPECT_FALSE(tree.node("l311")->icon(0).isNull());
+}
+
+TEST_F(TreeControlTest, ClearingInABatchDropsTheNodesThatWaited) {
+    const TreeControl::Batch batch(tree);
+    tree.addNode({}, "l3", "Διευθυντές", "open");
+    tree.addNode("l3", "l31", "Επιλογή", "open");
+    tree.clearNodes();
+    EXPECT_EQ(tree.nodeCount(), 0);
+    EXPECT_EQ(tree.node("l3"), nullptr);
+    tree.addNode({}, "l3", "Διευθυντές", "open"); // the key is free again
+    EXPECT_EQ(tree.nodeCount(), 1);
+}
