@@ -54,7 +54,7 @@ Connection::Impl::~Impl() {
 
 void Connection::Impl::closeDatabase() {
     // Results still open are closed with their connection.
-    const std::set<detail::Cursor*> cursors = openCursors;
+    const std::vector<detail::Cursor*> cursors = openCursors;
     for (detail::Cursor* cursor : cursors)
         cursor->close();
     openCursors.clear();

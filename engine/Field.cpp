@@ -120,6 +120,8 @@ QByteArray Field::getChunk(qint64 size) {
     detail::Cursor& c = cursor();
     c.requireRow();
     sqlite3_stmt* st = c.statement->stmt;
+    if (c.chunkOffsets.empty())
+        c.chunkOffsets.assign(c.columns->names.size(), 0);
     qint64& offset = c.chunkOffsets[static_cast<std::size_t>(m_index)];
     const int type = sqlite3_column_type(st, m_index);
     if (type == SQLITE_NULL || size <= 0)

@@ -4,7 +4,7 @@
 
 #include "Cursor.h"
 #include "SqliteError.h"
-#include "engine/StatementTraceSink.h"
+#include "StatementTraceSink.h"
 
 #include <sqlite3.h>
 
@@ -27,8 +27,7 @@ Cursor::Cursor(std::shared_ptr<Connection::Impl> conn, std::unique_ptr<Prepared>
                jet::AdaptedStatement adaptedStatement, CursorType cursorType)
     : connection(std::move(conn)), statement(std::move(prepared)), columns(statement->columns),
       adapted(std::move(adaptedStatement)), type(cursorType) {
-    chunkOffsets.assign(columns->names.size(), 0);
-    connection->openCursors.insert(this);
+    connection->openCursors.push_back(this);
 }
 
 Cursor::~Cursor() {
@@ -62,7 +61,8 @@ void Cursor::step() {
         return;
     }
     const int rc = sqlite3_step(statement->stmt);
-    std::fill(chunkOffsets.begin(), chunkOffsets.end(), 0);
+    if (!chunkOffsets.empty())
+        std::fill(chunkOffsets.begin(), chunkOffsets.end(), 0);
     if (rc == SQLITE_ROW) {
         atEnd = false;
         ++position;
@@ -186,7 +186,11 @@ void Cursor::close() {
     if (statement && connection->cache)
         connection->cache->release(std::move(statement));
     statement.reset();
-    connection->openCursors.erase(this);
+    std::vector<Cursor*>& cursors = connection->openCursors;
+    if (const auto at = std::find(cursors.begin(), cursors.end(), this); at != cursors.end()) {
+        *at = cursors.back();
+        cursors.pop_back();
+    }
 }
 
 long Cursor::recordCount() {

@@ -2,7 +2,7 @@
 #include "engine/StatementTrace.h"
 
 #include "JetDialect.h"
-#include "engine/StatementTraceSink.h"
+#include "StatementTraceSink.h"
 
 #include <sqlite3.h>
 

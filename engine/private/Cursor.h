@@ -37,8 +37,10 @@ struct Connection::Impl {
     bool readOnly = false;
     int commandTimeout = 30; // seconds, as the original default
     std::unique_ptr<detail::StatementCache> cache;
-    std::set<detail::Cursor*> openCursors; // closed with the connection
-    sqlite3_stmt* readKeeper = nullptr;    // stepped to its row while held
+    // Closed with the connection; a handful at a time, so a vector serves
+    // without an allocation per result.
+    std::vector<detail::Cursor*> openCursors;
+    sqlite3_stmt* readKeeper = nullptr; // stepped to its row while held
     bool readHeld = false;
     std::weak_ptr<Impl> self;
     QThread* thread = nullptr; // the thread that opened it
@@ -73,7 +75,7 @@ struct Cursor {
     bool atEnd = true;
     long position = -1;               // 0-based index of the current row
     long count = -1;                  // known row count, -1 while unknown
-    std::vector<qint64> chunkOffsets; // per column, for the current row
+    std::vector<qint64> chunkOffsets; // per column, for the current row; sized on first use
     // Updatable results carry their table's row id as a last, hidden column.
     int rowidColumn = -1;
     std::map<int, QByteArray> pending; // appended values not yet saved
