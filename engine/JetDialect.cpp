@@ -241,8 +241,16 @@ struct Rewriter {
     }
 
     void emitLiteral(QStringView text) {
+        separateQuoted(text);
         places.push_back({false, result.sql.size(), text.size()});
         result.sql += text;
+    }
+
+    // Two quoted runs side by side ('a'"b") must stay two: written together
+    // they would read as one literal holding an apostrophe.
+    void separateQuoted(QStringView next) {
+        if (result.sql.endsWith(QLatin1Char('\'')) && next.startsWith(QLatin1Char('\'')))
+            result.sql += QLatin1Char(' ');
     }
 
     void run() {
@@ -256,6 +264,7 @@ struct Rewriter {
             switch (lexeme.token) {
             case Token::Quoted:
                 if (lexeme.unterminated) { // SQLite reports it
+                    separateQuoted(text);
                     result.sql += text;
                     return;
                 }

@@ -95,7 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
         AdaptCase{"SELECT '@@IDENTITY', @@IDENTITYX FROM t",
                   "SELECT '@@IDENTITY', @@IDENTITYX FROM t", ""},
         AdaptCase{"SELECT a FROM t WHERE b = 'unterminated",
-                  "SELECT a FROM t WHERE b = 'unterminated", ""}));
+                  "SELECT a FROM t WHERE b = 'unterminated", ""},
+        // Literals side by side stay two literals (which SQLite refuses, as
+        // Jet does), never one that holds an apostrophe.
+        AdaptCase{"SELECT 'a '\"b\" FROM t", "SELECT 'a ' 'b' FROM t", ""},
+        AdaptCase{"SELECT \"x\"'y FROM t", "SELECT 'x' 'y FROM t", ""}));
 
 // A statement of a known shape with other values is rewritten as if it were
 // new: each pair shares a shape, and the second is compared with its fresh

@@ -98,6 +98,37 @@ TEST_F(IniSettingsStoreTest, HandWrittenFileIsRead) {
               QStringLiteral("."));
 }
 
+TEST_F(IniSettingsStoreTest, SerializedObjectsInADamagedFileAreNeitherReadNorRewritten) {
+    // The toolkit reads such a value as binary data whose length (here 2 GB
+    // of a byte array) it trusts; however spelt, the file is left alone.
+    const char* const spellings[] = {
+        "Application2Open=@Variant(\\0\\0\\0\\f\\x7f\\xff\\xff\\xff)\n",
+        "Application2Open=\"@Variant(\\0\\0\\0\\f\\x7f\\xff\\xff\\xff)\"\n",
+        "Application2Open=\\x40Var\\151ant(\\0\\0\\0\\f\\x7f\\xff\\xff\\xff)\n",
+        "Application2Open=x, @DateTime(\\0\\0\\0\\x10\\x7f\\xff\\xff\\xff)\n",
+    };
+    for (const char* spelling : spellings) {
+        SCOPED_TRACE(spelling);
+        const QByteArray content = QByteArray("[DRAVIK]\nL=12\n[LEXORA]\n") + spelling;
+        writeRaw(content);
+        IniSettingsStore store(path());
+        EXPECT_EQ(store.read(QStringLiteral("LEXORA"), QStringLiteral("Application2Open")).status,
+                  SettingsReadStatus::KeyOpenFailed);
+        EXPECT_NE(store.read(QStringLiteral("DRAVIK"), QStringLiteral("L")).status,
+                  SettingsReadStatus::Ok);
+        EXPECT_FALSE(
+            store.write(QStringLiteral("DRAVIK"), QStringLiteral("L"), QStringLiteral("5")));
+        EXPECT_EQ(readRaw(), content);
+    }
+    // A text that merely begins with "@" is written and read back as text.
+    QFile::remove(path());
+    IniSettingsStore store(path());
+    ASSERT_TRUE(store.write(QStringLiteral("DRAVIK"), QStringLiteral("Note"),
+                            QStringLiteral("@Rect(1 2 3 4)")));
+    EXPECT_EQ(store.read(QStringLiteral("DRAVIK"), QStringLiteral("Note")).text,
+              QStringLiteral("@Rect(1 2 3 4)"));
+}
+
 TEST_F(IniSettingsStoreTest, ValuesRoundTripExactly) {
     IniSettingsStore store(path());
     const QString values[] = {QStringLiteral(" "),

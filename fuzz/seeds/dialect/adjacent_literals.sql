@@ -1,0 +1,1 @@
+SELECT title FROM law WHERE title <> 'a '"b" AND law_code = "x"'y'

@@ -1,0 +1,1 @@
+SELECT [law id], `a'b` FROM [law] WHERE [title] = 'x''y' HAVING count(*) > 2 AND ucase(descr) LIKE "%ά%" AND val(code) = 12

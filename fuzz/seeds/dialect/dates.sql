@@ -1,0 +1,1 @@
+SELECT law.law_id FROM law WHERE law.issue_date BETWEEN #25/12/2003# AND #2004-01-31# AND law_code = "1566/1985" AND title <> 'a "b" -- c' ORDER BY issue_date Desc
