@@ -14,12 +14,12 @@
 #include "app/search/LawSearch.h"
 #include "app/search/ScheduleSearch.h"
 #include "app/search/TopicKeywordSearch.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/startup/StartupServices.h"
 #include "app/trees/LawTreeFill.h"
 #include "app/trees/ScheduleTreeFill.h"
 #include "app/trees/TopicTreeFill.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/frmInitialFactory.h"
 #include "bench/GeneratedShapes.h"
 #include "dbroutines/clsDBInit.h"
@@ -325,7 +325,7 @@ void runAll(const QString& path, const QString& samplePath, int runs) {
     startup::ProgramContext context;
     context.connection.open(engine::connectionTextFor(path, startup::kDatabasePassword));
     context.state.applicationFolder = folder.path();
-    windows::MainForm form;
+    shell::Panes form;
     pages::PageViewer viewer;
     viewer.resize(900, 700);
     const auto actPage = [&](const QString& name, std::int32_t id) {

@@ -8,8 +8,8 @@
 #include "app/pages/builders/ActPage.h"
 #include "app/pages/builders/LinkNavigation.h"
 #include "app/pages/builders/TemplatePage.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "engine/EngineError.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
@@ -30,10 +30,9 @@ void showError(const QString& title, const QString& text) {
     dvRtns4::messagePresenter().show(request);
 }
 
-void saveReportingErrors(windows::MainForm& f, startup::ProgramContext& context,
-                         std::int32_t lawId) {
+void saveReportingErrors(shell::Panes& f, startup::ProgramContext& context, std::int32_t lawId) {
     try {
-        addActToHistory(*f.lsthistory, context.connection, lawId);
+        addActToHistory(*f.tabs.lsthistory, context.connection, lawId);
     } catch (const engine::EngineError& error) {
         showError(kNoActTitle,
                   QStringLiteral("Το Νομοθέτημα δεν αποθηκεύτηκε λόγω σφάλματος της βάσης "
@@ -44,7 +43,7 @@ void saveReportingErrors(windows::MainForm& f, startup::ProgramContext& context,
 
 } // namespace
 
-void cmdpichistory_Click(windows::MainForm& f, startup::ProgramContext& context) {
+void cmdpichistory_Click(shell::Panes& f, startup::ProgramContext& context) {
     ProgramState& state = context.state;
     state.gCurrentLawId = state.gTopicsLawId;
     if (state.gCurrentLawId == 0) {
@@ -59,7 +58,7 @@ void cmdpichistory_Click(windows::MainForm& f, startup::ProgramContext& context)
     saveReportingErrors(f, context, state.gCurrentLawId);
 }
 
-void cmdpicsavewholelaw_Click(windows::MainForm& f, startup::ProgramContext& context) {
+void cmdpicsavewholelaw_Click(shell::Panes& f, startup::ProgramContext& context) {
     ProgramState& state = context.state;
     if (state.gMainWindowActive == 1)
         state.gCurrentLawId = state.gLegislationLawId;
@@ -70,10 +69,10 @@ void cmdpicsavewholelaw_Click(windows::MainForm& f, startup::ProgramContext& con
     saveReportingErrors(f, context, state.gCurrentLawId);
 }
 
-void lsthistory_Click(windows::MainForm& f, startup::ProgramContext& context) {
-    const QListWidgetItem* entry = f.lsthistory->currentItem();
+void lsthistory_Click(shell::Panes& f, startup::ProgramContext& context) {
+    const QListWidgetItem* entry = f.tabs.lsthistory->currentItem();
     if (entry == nullptr || !entry->isSelected()) {
-        f.brwWebBrowser3->Navigate2(QStringLiteral("about:blank"));
+        f.page.brwWebBrowser3->Navigate2(QStringLiteral("about:blank"));
         return;
     }
     // The builders report their own database errors and leave the page empty.
@@ -81,28 +80,28 @@ void lsthistory_Click(windows::MainForm& f, startup::ProgramContext& context) {
         pages::navigate_to_hotbrowserSchedule(f, context, pages::kHistory);
     else
         pages::navigate_to_hotbrowser(f, context, pages::kHistory, false);
-    pages::WritePendingPage(context, *f.brwWebBrowser3);
+    pages::WritePendingPage(context, *f.page.brwWebBrowser3);
 }
 
-void Cmddelete_Click(windows::MainForm& f, startup::ProgramContext& /*context*/) {
-    QListWidgetItem* entry = f.lsthistory->currentItem();
+void Cmddelete_Click(shell::Panes& f, startup::ProgramContext& /*context*/) {
+    QListWidgetItem* entry = f.tabs.lsthistory->currentItem();
     if (entry == nullptr || !entry->isSelected())
         return;
     {
         // Removing the entry moves the selection; that is no choice of the user.
-        const QSignalBlocker blocker(f.lsthistory);
-        delete f.lsthistory->takeItem(f.lsthistory->row(entry));
-        f.lsthistory->setCurrentRow(-1);
+        const QSignalBlocker blocker(f.tabs.lsthistory);
+        delete f.tabs.lsthistory->takeItem(f.tabs.lsthistory->row(entry));
+        f.tabs.lsthistory->setCurrentRow(-1);
     }
-    if (f.brwWebBrowserLawFile && !f.brwWebBrowserLawFile->isHidden()) {
-        f.brwWebBrowserLawFile->Navigate2(QStringLiteral("about:blank"));
-        f.brwWebBrowserLawFile->hide();
-    } else if (f.rtbWordLaw && f.rtbWordLaw->Visible()) {
-        f.rtbWordLaw->SetText(QString());
-        f.rtbWordLaw->hide();
+    if (f.page.brwWebBrowserLawFile && !f.page.brwWebBrowserLawFile->isHidden()) {
+        f.page.brwWebBrowserLawFile->Navigate2(QStringLiteral("about:blank"));
+        f.page.brwWebBrowserLawFile->hide();
+    } else if (f.page.rtbWordLaw && f.page.rtbWordLaw->Visible()) {
+        f.page.rtbWordLaw->SetText(QString());
+        f.page.rtbWordLaw->hide();
     }
-    f.brwWebBrowser3->show();
-    f.brwWebBrowser3->Refresh();
+    f.page.brwWebBrowser3->show();
+    f.page.brwWebBrowser3->Refresh();
 }
 
 } // namespace lexora::history

@@ -11,8 +11,8 @@
 
 #include <QString>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -20,10 +20,10 @@ struct ProgramContext;
 
 namespace lexora::history {
 
-void cmdpichistory_Click(windows::MainForm& form, startup::ProgramContext& context);
-void cmdpicsavewholelaw_Click(windows::MainForm& form, startup::ProgramContext& context);
-void lsthistory_Click(windows::MainForm& form, startup::ProgramContext& context);
-void Cmddelete_Click(windows::MainForm& form, startup::ProgramContext& context);
+void cmdpichistory_Click(shell::Panes& form, startup::ProgramContext& context);
+void cmdpicsavewholelaw_Click(shell::Panes& form, startup::ProgramContext& context);
+void lsthistory_Click(shell::Panes& form, startup::ProgramContext& context);
+void Cmddelete_Click(shell::Panes& form, startup::ProgramContext& context);
 
 inline const QString kNoActTitle = QStringLiteral("Ανεπιτυχής Αποθήκευση στο Ιστορικό");
 

@@ -6,8 +6,8 @@
 #include "app/history/HistoryCommands.h"
 #include "app/history/HistoryFile.h"
 #include "app/history/HistoryList.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 
@@ -19,31 +19,33 @@
 
 namespace lexora::history {
 
-void installHistory(windows::MainForm& form, windows::MainWindowHooks& hooks,
+void installHistory(shell::Panes& form, windows::MainWindowHooks& hooks,
                     startup::ProgramContext& context, windows::LawViewerHooks& viewerHooks) {
-    windows::MainForm* f = &form;
+    shell::Panes* f = &form;
     startup::ProgramContext* c = &context;
     const auto path = [c] { return historyFilePath(c->state.applicationFolder); };
     // What the load learnt of the file decides what the saves may do to it.
     const auto loaded = std::make_shared<HistoryFileState>();
 
     hooks.loadHistory = [f, c, path, loaded] {
-        *loaded = LoadHistory(*f->lsthistory, c->connection, path());
+        *loaded = LoadHistory(*f->tabs.lsthistory, c->connection, path());
     };
-    hooks.saveHistory = [f, path, loaded] { save_history(*f->lsthistory, path(), loaded.get()); };
+    hooks.saveHistory = [f, path, loaded] {
+        save_history(*f->tabs.lsthistory, path(), loaded.get());
+    };
     viewerHooks.saveHistory = hooks.saveHistory;
     viewerHooks.saveAct = [f, c] { cmdpicsavewholelaw_Click(*f, *c); };
 
     QObject* owner = form.window;
-    QObject::connect(form.cmdpichistory, &QToolButton::clicked, owner,
+    QObject::connect(form.page.cmdpichistory, &QToolButton::clicked, owner,
                      [f, c] { cmdpichistory_Click(*f, *c); });
-    QObject::connect(form.cmdpicsavewholelaw, &QToolButton::clicked, owner,
+    QObject::connect(form.page.cmdpicsavewholelaw, &QToolButton::clicked, owner,
                      [f, c] { cmdpicsavewholelaw_Click(*f, *c); });
-    QObject::connect(form.Cmddelete, &QToolButton::clicked, owner,
+    QObject::connect(form.page.Cmddelete, &QToolButton::clicked, owner,
                      [f, c] { Cmddelete_Click(*f, *c); });
-    QObject::connect(form.lsthistory, &QListWidget::itemClicked, owner,
+    QObject::connect(form.tabs.lsthistory, &QListWidget::itemClicked, owner,
                      [f, c] { lsthistory_Click(*f, *c); });
-    QObject::connect(form.lsthistory, &QListWidget::currentRowChanged, owner, [f, c] {
+    QObject::connect(form.tabs.lsthistory, &QListWidget::currentRowChanged, owner, [f, c] {
         if (QGuiApplication::mouseButtons() == Qt::NoButton)
             lsthistory_Click(*f, *c);
     });

@@ -4,8 +4,10 @@
 // viewer's save button and unloading.
 #pragma once
 
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct MainWindowHooks;
 struct LawViewerHooks;
 } // namespace lexora::windows
@@ -18,7 +20,7 @@ namespace lexora::history {
 // Call once, after the window's controls exist; form, hooks and context must
 // outlive the window. Fills saveAct and saveHistory of viewerHooks, which
 // the caller then hands to setLawViewerHooks with the rest of its hooks.
-void installHistory(windows::MainForm& form, windows::MainWindowHooks& hooks,
+void installHistory(shell::Panes& form, windows::MainWindowHooks& hooks,
                     startup::ProgramContext& context, windows::LawViewerHooks& viewerHooks);
 
 } // namespace lexora::history

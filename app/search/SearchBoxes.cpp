@@ -2,7 +2,7 @@
 // it is kept here and Enter in a box presses the button it names.
 #include "app/search/SearchBoxes.h"
 
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -14,11 +14,11 @@ namespace {
 const char* const kButtonProperty = "lexoraSearchButton";
 }
 
-SearchDefaultButton::SearchDefaultButton(windows::MainForm& form) : QObject(form.window) {
+SearchDefaultButton::SearchDefaultButton(shell::Panes& form) : QObject(form.window) {
     for (std::size_t i = 0; i < 2; ++i) {
-        bind(form.txtsearch[i], form.cmdsearch[i]);
-        bind(form.txtsearchlaw[i], form.cmdsearch[i]);
-        bind(form.txtsearchSchedule[i], form.cmdsearch[0]);
+        bind(form.tabs.txtsearch[i], form.tabs.cmdsearch[i]);
+        bind(form.tabs.txtsearchlaw[i], form.tabs.cmdsearch[i]);
+        bind(form.tabs.txtsearchSchedule[i], form.tabs.cmdsearch[0]);
     }
 }
 

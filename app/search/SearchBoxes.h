@@ -11,8 +11,8 @@
 class QLineEdit;
 class QToolButton;
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 
 namespace lexora::search {
@@ -21,7 +21,7 @@ class SearchDefaultButton final : public QObject {
     Q_OBJECT
 public:
     // Watches the six search boxes of the form; owned by the form's window.
-    explicit SearchDefaultButton(windows::MainForm& form);
+    explicit SearchDefaultButton(shell::Panes& form);
 
     // The current default button, or nullptr.
     QToolButton* defaultButton() const { return m_default; }

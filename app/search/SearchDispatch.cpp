@@ -7,11 +7,11 @@
 #include "app/search/SearchSupport.h"
 #include "app/search/TopicKeywordSearch.h"
 #include "app/search/TopicTitleSearch.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/trees/LawTreeFill.h"
 #include "app/trees/ScheduleTreeFill.h"
 #include "app/trees/TopicTreeFill.h"
-#include "app/windows/MainForm.h"
 #include "platform/pageview/PageViewer.h"
 
 #include <QLineEdit>
@@ -40,11 +40,11 @@ void fullFill(void (*fill)(trees::TreeControl&, engine::Connection&, const trees
     runReportingErrors([&] { fill(tree, connection, {}, false, {}, true); });
 }
 
-void chartSearch(windows::MainForm& f, engine::Connection& connection, std::size_t index) {
-    QString text = searchText(f.txtsearchSchedule[index]);
-    trees::TreeControl& tree = *f.tvwTreeschedule[index];
+void chartSearch(shell::Panes& f, engine::Connection& connection, std::size_t index) {
+    QString text = searchText(f.tabs.txtsearchSchedule[index]);
+    trees::TreeControl& tree = *f.tabs.tvwTreeschedule[index];
     empty(tree);
-    blank(f.brwWebBrowser3);
+    blank(f.page.brwWebBrowser3);
     if (index == 1) {
         if (!text.isEmpty())
             TreeView_with_Schedule_search_N(tree, connection, text);
@@ -58,19 +58,19 @@ void chartSearch(windows::MainForm& f, engine::Connection& connection, std::size
     }
 }
 
-void lawSearch(windows::MainForm& f, engine::Connection& connection, std::size_t index) {
-    QString text = searchText(f.txtsearchlaw[index]);
-    empty(*f.tvwTreelaw);
-    blank(f.brwWebBrowser3);
+void lawSearch(shell::Panes& f, engine::Connection& connection, std::size_t index) {
+    QString text = searchText(f.tabs.txtsearchlaw[index]);
+    empty(*f.tabs.tvwTreelaw);
+    blank(f.page.brwWebBrowser3);
     if (!text.isEmpty())
-        TreeView_with_law_search(*f.tvwTreelaw, connection, text, index == 1);
+        TreeView_with_law_search(*f.tabs.tvwTreelaw, connection, text, index == 1);
     else
-        fullFill(&trees::FillLawTree, *f.tvwTreelaw, connection);
+        fullFill(&trees::FillLawTree, *f.tabs.tvwTreelaw, connection);
 }
 
 } // namespace
 
-void cmdsearch_Click(windows::MainForm& f, startup::ProgramContext& context, int Index) {
+void cmdsearch_Click(shell::Panes& f, startup::ProgramContext& context, int Index) {
     const BusyPointer busy;
     const ProgramState& state = context.state;
     engine::Connection& connection = context.connection;
@@ -81,23 +81,23 @@ void cmdsearch_Click(windows::MainForm& f, startup::ProgramContext& context, int
         if (state.gOnTabOrganogramma_P)
             chartSearch(f, connection, 0);
         if (state.gOnTabThemata) {
-            const QString text = searchText(f.txtsearch[0]);
-            blank(f.brwWebBrowser1);
-            blank(f.brwWebBrowser2);
-            TreeView_with_search_titles(*f.tvwTree, text);
+            const QString text = searchText(f.tabs.txtsearch[0]);
+            blank(f.page.brwWebBrowser1);
+            blank(f.page.brwWebBrowser2);
+            TreeView_with_search_titles(*f.tabs.tvwTree, text);
         }
         if (state.gOnTabNomoi)
             lawSearch(f, connection, 0);
     } else if (Index == 1) {
         if (state.gOnTabThemata) {
-            const QString text = searchText(f.txtsearch[1]);
-            empty(*f.tvwTree);
-            blank(f.brwWebBrowser1);
-            blank(f.brwWebBrowser2);
+            const QString text = searchText(f.tabs.txtsearch[1]);
+            empty(*f.tabs.tvwTree);
+            blank(f.page.brwWebBrowser1);
+            blank(f.page.brwWebBrowser2);
             if (!text.isEmpty())
-                TreeView_with_search(*f.tvwTree, connection, text, true);
+                TreeView_with_search(*f.tabs.tvwTree, connection, text, true);
             else
-                fullFill(&trees::FillTopicTree, *f.tvwTree, connection);
+                fullFill(&trees::FillTopicTree, *f.tabs.tvwTree, connection);
         }
         if (state.gOnTabNomoi)
             lawSearch(f, connection, 1);

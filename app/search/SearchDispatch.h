@@ -11,8 +11,8 @@
 // On the history tab neither button does anything.
 #pragma once
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -22,6 +22,6 @@ namespace lexora::search {
 
 // A database error is shown to the user (see SearchSupport.h); the busy
 // pointer is restored on every way out.
-void cmdsearch_Click(windows::MainForm& form, startup::ProgramContext& context, int Index);
+void cmdsearch_Click(shell::Panes& form, startup::ProgramContext& context, int Index);
 
 } // namespace lexora::search

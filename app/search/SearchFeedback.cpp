@@ -3,9 +3,9 @@
 // (database or title search) is counted the same way.
 #include "app/search/SearchFeedback.h"
 
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/trees/NodeMarking.h"
-#include "app/windows/MainForm.h"
 #include "platform/treeview/TreeControl.h"
 #include "platform/treeview/TreeNode.h"
 
@@ -23,21 +23,23 @@ struct Searched {
     FoundKind kind = FoundKind::Topics;
 };
 
-Searched searchedBy(windows::MainForm& f, const ProgramState& state, int Index) {
+Searched searchedBy(shell::Panes& f, const ProgramState& state, int Index) {
     if (Index == 0) {
         if (state.gOnTabOrganogramma_N)
-            return {f.tvwTreeschedule[1], f.txtsearchSchedule[1], FoundKind::ChartEntries};
+            return {f.tabs.tvwTreeschedule[1], f.tabs.txtsearchSchedule[1],
+                    FoundKind::ChartEntries};
         if (state.gOnTabOrganogramma_P)
-            return {f.tvwTreeschedule[0], f.txtsearchSchedule[0], FoundKind::ChartEntries};
+            return {f.tabs.tvwTreeschedule[0], f.tabs.txtsearchSchedule[0],
+                    FoundKind::ChartEntries};
         if (state.gOnTabThemata)
-            return {f.tvwTree, f.txtsearch[0], FoundKind::Topics};
+            return {f.tabs.tvwTree, f.tabs.txtsearch[0], FoundKind::Topics};
         if (state.gOnTabNomoi)
-            return {f.tvwTreelaw, f.txtsearchlaw[0], FoundKind::Acts};
+            return {f.tabs.tvwTreelaw, f.tabs.txtsearchlaw[0], FoundKind::Acts};
     } else if (Index == 1) {
         if (state.gOnTabThemata)
-            return {f.tvwTree, f.txtsearch[1], FoundKind::Topics};
+            return {f.tabs.tvwTree, f.tabs.txtsearch[1], FoundKind::Topics};
         if (state.gOnTabNomoi)
-            return {f.tvwTreelaw, f.txtsearchlaw[1], FoundKind::Acts};
+            return {f.tabs.tvwTreelaw, f.tabs.txtsearchlaw[1], FoundKind::Acts};
     }
     return {};
 }
@@ -77,7 +79,7 @@ MarkedNodes markedNodes(const trees::TreeControl& tree) {
     return found;
 }
 
-void reportSearch(windows::MainForm& form, const startup::ProgramContext& context, int Index) {
+void reportSearch(shell::Panes& form, const startup::ProgramContext& context, int Index) {
     const Searched searched = searchedBy(form, context.state, Index);
     if (searched.tree == nullptr || searched.box == nullptr)
         return;
@@ -89,8 +91,8 @@ void reportSearch(windows::MainForm& form, const startup::ProgramContext& contex
         if (found.first != nullptr)
             searched.tree->scrollToItem(found.first, QAbstractItemView::PositionAtCenter);
     }
-    if (form.lblStatus)
-        form.lblStatus->setText(message);
+    if (form.tabs.lblStatus)
+        form.tabs.lblStatus->setText(message);
 }
 
 } // namespace lexora::search

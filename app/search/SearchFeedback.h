@@ -10,8 +10,8 @@ namespace lexora::trees {
 class TreeControl;
 class TreeNode;
 } // namespace lexora::trees
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -36,6 +36,6 @@ MarkedNodes markedNodes(const trees::TreeControl& tree);
 // the sentence for the searched tree into the status line and selects the
 // first found node (no node when nothing was found); with an empty box (the
 // tree was filled again in full) the status line is emptied.
-void reportSearch(windows::MainForm& form, const startup::ProgramContext& context, int Index);
+void reportSearch(shell::Panes& form, const startup::ProgramContext& context, int Index);
 
 } // namespace lexora::search

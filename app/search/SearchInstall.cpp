@@ -4,12 +4,12 @@
 #include "app/search/SearchBoxes.h"
 #include "app/search/SearchDispatch.h"
 #include "app/search/SearchFeedback.h"
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 #include "app/windows/MainWindowHooks.h"
 
 namespace lexora::search {
 
-void installSearch(windows::MainForm& form, windows::MainWindowHooks& hooks,
+void installSearch(shell::Panes& form, windows::MainWindowHooks& hooks,
                    startup::ProgramContext& context) {
     hooks.searchClicked = [&form, &context](int index) {
         cmdsearch_Click(form, context, index);

@@ -2,8 +2,10 @@
 // of cmdsearch(index)) and the default button of the search boxes.
 #pragma once
 
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct MainWindowHooks;
 } // namespace lexora::windows
 namespace lexora::startup {
@@ -14,7 +16,7 @@ namespace lexora::search {
 
 // Call once, after the window's controls exist; form, hooks and context must
 // outlive the window.
-void installSearch(windows::MainForm& form, windows::MainWindowHooks& hooks,
+void installSearch(shell::Panes& form, windows::MainWindowHooks& hooks,
                    startup::ProgramContext& context);
 
 } // namespace lexora::search

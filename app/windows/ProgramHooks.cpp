@@ -22,22 +22,24 @@
 namespace lexora::windows {
 
 void installProgramHooks(frmInitial& window, startup::ApplicationSettings* settings) {
-    MainForm& form = window.form();
+    shell::Panes& form = window.panes();
     startup::ProgramContext& context = window.context();
     MainWindowHooks& hooks = window.hooks();
 
     // Full fills: nothing to mark, nothing to open.
     hooks.fillTopicTree = [&form, &context] {
-        trees::FillTopicTree(*form.tvwTree, context.connection, {}, false, {}, true);
+        trees::FillTopicTree(*form.tabs.tvwTree, context.connection, {}, false, {}, true);
     };
     hooks.fillLawTree = [&form, &context] {
-        trees::FillLawTree(*form.tvwTreelaw, context.connection, {}, false, {}, true);
+        trees::FillLawTree(*form.tabs.tvwTreelaw, context.connection, {}, false, {}, true);
     };
     hooks.fillScheduleTreeP = [&form, &context] {
-        trees::FillScheduleTreeP(*form.tvwTreeschedule[0], context.connection, {}, false, {}, true);
+        trees::FillScheduleTreeP(*form.tabs.tvwTreeschedule[0], context.connection, {}, false, {},
+                                 true);
     };
     hooks.fillScheduleTreeN = [&form, &context] {
-        trees::FillScheduleTreeN(*form.tvwTreeschedule[1], context.connection, {}, false, {}, true);
+        trees::FillScheduleTreeN(*form.tabs.tvwTreeschedule[1], context.connection, {}, false, {},
+                                 true);
     };
 
     hooks.showTopicPage = [&form, &context](trees::TreeNode& node) {
@@ -65,7 +67,7 @@ void installProgramHooks(frmInitial& window, startup::ApplicationSettings* setti
     pages::installDocumentCommands(form, context, hooks, viewerHooks);
     setLawViewerHooks(std::move(viewerHooks));
 
-    installWindowKeys(form);
+    installWindowKeys(form, window.chrome().cmdtoolbar);
     if (settings != nullptr) {
         rememberViewerZoom(window, *settings);
         rememberWindow(window, *settings);

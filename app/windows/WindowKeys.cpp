@@ -2,7 +2,7 @@
 // it; otherwise the act page when one is shown, else the abstract page.
 #include "app/windows/WindowKeys.h"
 
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 
@@ -27,35 +27,38 @@ bool holdsFocus(const QWidget* w) {
     return w != nullptr && focus != nullptr && (w == focus || w->isAncestorOf(focus));
 }
 
-bool showsSomething(const MainForm& f) {
-    return usable(f.rtbWordLawTopic) || usable(f.brwWebBrowserLawFile) ||
-           (usable(f.brwWebBrowser2) && !f.brwWebBrowser2->view()->toPlainText().isEmpty());
+bool showsSomething(const shell::Panes& f) {
+    return usable(f.page.rtbWordLawTopic) || usable(f.page.brwWebBrowserLawFile) ||
+           (usable(f.page.brwWebBrowser2) &&
+            !f.page.brwWebBrowser2->view()->toPlainText().isEmpty());
 }
 
-QToolButton* printButtonInView(const MainForm& f) {
-    if (holdsFocus(f.brwWebBrowser1) && usable(f.cmdpicprintabstr))
-        return f.cmdpicprintabstr;
-    const bool actFocused = holdsFocus(f.brwWebBrowser2) || holdsFocus(f.rtbWordLawTopic) ||
-                            holdsFocus(f.brwWebBrowserLawFile);
-    if (usable(f.cmdpiclaw) && (actFocused || showsSomething(f)))
-        return f.cmdpiclaw;
-    for (QToolButton* b : {f.cmdpiclawhist, f.cmdpicprintabstr})
+QToolButton* printButtonInView(const shell::Panes& f) {
+    if (holdsFocus(f.page.brwWebBrowser1) && usable(f.page.cmdpicprintabstr))
+        return f.page.cmdpicprintabstr;
+    const bool actFocused = holdsFocus(f.page.brwWebBrowser2) ||
+                            holdsFocus(f.page.rtbWordLawTopic) ||
+                            holdsFocus(f.page.brwWebBrowserLawFile);
+    if (usable(f.page.cmdpiclaw) && (actFocused || showsSomething(f)))
+        return f.page.cmdpiclaw;
+    for (QToolButton* b : {f.page.cmdpiclawhist, f.page.cmdpicprintabstr})
         if (usable(b))
             return b;
     return nullptr;
 }
 
 // The search boxes of the current tab, upper first.
-QList<QLineEdit*> searchBoxesInView(const MainForm& f) {
+QList<QLineEdit*> searchBoxesInView(const shell::Panes& f) {
     QList<QLineEdit*> boxes;
-    for (QLineEdit* box : {f.txtsearch[0], f.txtsearch[1], f.txtsearchlaw[0], f.txtsearchlaw[1],
-                           f.txtsearchSchedule[0], f.txtsearchSchedule[1]})
+    for (QLineEdit* box :
+         {f.tabs.txtsearch[0], f.tabs.txtsearch[1], f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1],
+          f.tabs.txtsearchSchedule[0], f.tabs.txtsearchSchedule[1]})
         if (usable(box))
             boxes << box;
     return boxes;
 }
 
-void goToSearchBox(const MainForm& f) {
+void goToSearchBox(const shell::Panes& f) {
     const QList<QLineEdit*> boxes = searchBoxesInView(f);
     if (boxes.isEmpty())
         return;
@@ -65,7 +68,7 @@ void goToSearchBox(const MainForm& f) {
     box->selectAll();
 }
 
-void onKeys(MainForm& f, std::initializer_list<QKeySequence> keys,
+void onKeys(shell::Panes& f, std::initializer_list<QKeySequence> keys,
             const std::function<void()>& action) {
     for (const QKeySequence& sequence : keys) {
         auto* shortcut = new QShortcut(sequence, f.window);
@@ -81,9 +84,9 @@ void press(QToolButton* button) {
 
 } // namespace
 
-void installWindowKeys(MainForm& f) {
-    onKeys(f, {QKeySequence(Qt::Key_F1)}, [&f] { press(f.cmdtoolbar[0]); });
-    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [&f] { press(f.cmdtoolbar[3]); });
+void installWindowKeys(shell::Panes& f, const std::array<QToolButton*, 4>& toolbar) {
+    onKeys(f, {QKeySequence(Qt::Key_F1)}, [&toolbar] { press(toolbar[0]); });
+    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [&toolbar] { press(toolbar[3]); });
     onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_P)}, [&f] {
         if (QToolButton* button = printButtonInView(f))
             button->click();
@@ -94,7 +97,7 @@ void installWindowKeys(MainForm& f) {
     // layout the mnemonics of the captions answer by themselves.
     const Qt::Key latin[] = {Qt::Key_B, Qt::Key_G, Qt::Key_R, Qt::Key_J};
     for (std::size_t i = 0; i < 4; ++i)
-        onKeys(f, {QKeySequence(Qt::ALT | latin[i])}, [&f, i] { press(f.cmdtoolbar[i]); });
+        onKeys(f, {QKeySequence(Qt::ALT | latin[i])}, [&toolbar, i] { press(toolbar[i]); });
 }
 
 } // namespace lexora::windows

@@ -6,10 +6,15 @@
 // as a click does.
 #pragma once
 
+#include <array>
+
+class QToolButton;
+
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
 
-struct MainForm;
-
-void installWindowKeys(MainForm& form);
+void installWindowKeys(shell::Panes& panes, const std::array<QToolButton*, 4>& toolbar);
 
 } // namespace lexora::windows

@@ -51,7 +51,7 @@ public:
 private:
     void restoreLayout() {
         const int tab = readNumber(m_settings, QStringLiteral("Tab"));
-        QTabWidget* tabs = m_window.form().SSTab1;
+        QTabWidget* tabs = m_window.panes().tabs.SSTab1;
         if (tab >= 0 && tab < tabs->count() && tabs->isTabVisible(tab) && tabs->isTabEnabled(tab))
             tabs->setCurrentIndex(tab);
         m_window.restoreSplitters(readNumber(m_settings, QStringLiteral("LeftPane")),
@@ -65,7 +65,7 @@ private:
         write("Geometry", QString::fromLatin1(m_window.saveGeometry().toBase64()));
         write("LeftPane", QString::number(m_window.leftPaneWidth()));
         write("SplitTop", QString::number(m_window.splitTop()));
-        write("Tab", QString::number(m_window.form().SSTab1->currentIndex()));
+        write("Tab", QString::number(m_window.panes().tabs.SSTab1->currentIndex()));
     }
 
     frmInitial& m_window;

@@ -165,22 +165,22 @@ void frmInitial::buildControls() {
     buildTabs();
     buildRightPane();
 
-    m_form.imListDocuments[1] = icon("document_rtf");
-    m_form.imListDocuments[2] = icon("document_xls");
-    m_form.imListDocuments[3] = icon("document_other");
-    m_form.cmdpicWordlaw->setIcon(m_form.imListDocuments[3]);
+    m_form.page.imListDocuments[1] = icon("document_rtf");
+    m_form.page.imListDocuments[2] = icon("document_xls");
+    m_form.page.imListDocuments[3] = icon("document_other");
+    m_form.page.cmdpicWordlaw->setIcon(m_form.page.imListDocuments[3]);
 }
 
 void frmInitial::buildToolbar() {
-    MainForm& f = m_form;
-    f.sspToolbar = named(new QFrame(this), QStringLiteral("sspToolbar"));
-    f.sspToolbar->setAutoFillBackground(true);
-    f.sspToolbar->setGeometry(0, 0, width(), kToolbarHeight);
+    shell::Panes& f = m_form;
+    m_chrome.sspToolbar = named(new QFrame(this), QStringLiteral("sspToolbar"));
+    m_chrome.sspToolbar->setAutoFillBackground(true);
+    m_chrome.sspToolbar->setGeometry(0, 0, width(), kToolbarHeight);
 
-    f.imLogo = named(new QLabel(f.sspToolbar), QStringLiteral("imLogo"));
+    m_chrome.imLogo = named(new QLabel(m_chrome.sspToolbar), QStringLiteral("imLogo"));
     m_logoDesigned = logoPicture(EditionLogo::Designed);
-    f.imLogo->setPixmap(m_logoDesigned.pixmap(QSize(180, 36)));
-    f.imLogo->setGeometry(px(100), (kToolbarHeight - 36) / 2, 180, 36);
+    m_chrome.imLogo->setPixmap(m_logoDesigned.pixmap(QSize(180, 36)));
+    m_chrome.imLogo->setGeometry(px(100), (kToolbarHeight - 36) / 2, 180, 36);
 
     static const char* const pictures[] = {"help", "about", "settings", "exit"};
     // The designed captions, with a letter underlined for Alt.
@@ -188,251 +188,264 @@ void frmInitial::buildToolbar() {
                                        QStringLiteral("&Για την εφαρμογή"),
                                        QStringLiteral("&Ρυθμίσεις"), QStringLiteral("Έ&ξοδος")};
     for (int i = 0; i < 4; ++i) {
-        auto* button = named(new QToolButton(f.sspToolbar), indexed("cmdtoolbar", i));
+        auto* button = named(new QToolButton(m_chrome.sspToolbar), indexed("cmdtoolbar", i));
         button->setText(captions[i]);
         button->setIcon(icon(pictures[i]));
         button->setIconSize(QSize(22, 22));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
         button->resize(button->sizeHint().width() + 6, kToolbarHeight - 10);
-        f.cmdtoolbar[static_cast<std::size_t>(i)] = button;
+        m_chrome.cmdtoolbar[static_cast<std::size_t>(i)] = button;
     }
 }
 
 void frmInitial::buildTabs() {
-    MainForm& f = m_form;
-    f.SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
-    f.SSTab1->setUsesScrollButtons(true);
-    f.SSTab1->setDocumentMode(false);
+    shell::Panes& f = m_form;
+    f.tabs.SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    f.tabs.SSTab1->setUsesScrollButtons(true);
+    f.tabs.SSTab1->setDocumentMode(false);
 
     // Organisation-chart search frames: index 0 on tab 3, index 1 on tab 0.
     const QString chartToolTip = QStringLiteral(
         "Αναζήτηση στους τίτλους των θεμάτων που εμφανίζονται στο δέντρο του Οργανογράμματος.");
     for (int i = 0; i < 2; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        f.frSearchSchedule[k] = searchFrame(this, indexed("frSearchSchedule", i));
-        f.lblsearchschedule[k] =
-            searchLabel(f.frSearchSchedule[k], indexed("lblsearchschedule", i),
+        f.tabs.frSearchSchedule[k] = searchFrame(this, indexed("frSearchSchedule", i));
+        f.tabs.lblsearchschedule[k] =
+            searchLabel(f.tabs.frSearchSchedule[k], indexed("lblsearchschedule", i),
                         i == 0 ? m_edition.lblsearchschedule0 : m_edition.lblsearchschedule1, 0);
-        f.txtsearchSchedule[k] = searchBox(
-            f.frSearchSchedule[k], indexed("txtsearchSchedule", i),
+        f.tabs.txtsearchSchedule[k] = searchBox(
+            f.tabs.frSearchSchedule[k], indexed("txtsearchSchedule", i),
             i == 0 ? QStringLiteral("Αναζήτηση στους τίτλους των θεμάτων του Οδηγού Εγγραφού που "
                                     "εμφανίζονται στο δέντρο Εγγράφων.")
                    : chartToolTip,
             1);
-        f.tvwTreeschedule[k] = tree(this, indexed("tvwTreeschedule", i));
+        f.tabs.tvwTreeschedule[k] = tree(this, indexed("tvwTreeschedule", i));
     }
     // The designed captions; the edition replaces some in the load step.
-    f.lblsearchschedule[0]->setText(QStringLiteral("Αναζήτηση στον Οδηγό Εγγράφων "));
-    f.lblsearchschedule[1]->setText(QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
+    f.tabs.lblsearchschedule[0]->setText(QStringLiteral("Αναζήτηση στον Οδηγό Εγγράφων "));
+    f.tabs.lblsearchschedule[1]->setText(QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
 
-    f.frSearch = searchFrame(this, QStringLiteral("frSearch"));
-    f.lblsearch[0] = searchLabel(f.frSearch, QStringLiteral("lblsearch_0"),
-                                 QStringLiteral("Αναζήτηση στα Θέματα"), 0);
-    f.txtsearch[0] = searchBox(f.frSearch, QStringLiteral("txtsearch_0"),
-                               QStringLiteral("Αναζήτηση βάσει λέξεων κλειδιών στους τίτλους που "
-                                              "εμφανίζονται στο δέντρο Θεμάτων."),
-                               1);
-    f.lblsearch[1] = searchLabel(f.frSearch, QStringLiteral("lblsearch_1"),
-                                 QStringLiteral("Αναζήτηση στο Περιεχόμενο των Θεμάτων"), 2);
-    f.txtsearch[1] = searchBox(
-        f.frSearch, QStringLiteral("txtsearch_1"),
+    f.tabs.frSearch = searchFrame(this, QStringLiteral("frSearch"));
+    f.tabs.lblsearch[0] = searchLabel(f.tabs.frSearch, QStringLiteral("lblsearch_0"),
+                                      QStringLiteral("Αναζήτηση στα Θέματα"), 0);
+    f.tabs.txtsearch[0] =
+        searchBox(f.tabs.frSearch, QStringLiteral("txtsearch_0"),
+                  QStringLiteral("Αναζήτηση βάσει λέξεων κλειδιών στους τίτλους που "
+                                 "εμφανίζονται στο δέντρο Θεμάτων."),
+                  1);
+    f.tabs.lblsearch[1] = searchLabel(f.tabs.frSearch, QStringLiteral("lblsearch_1"),
+                                      QStringLiteral("Αναζήτηση στο Περιεχόμενο των Θεμάτων"), 2);
+    f.tabs.txtsearch[1] = searchBox(
+        f.tabs.frSearch, QStringLiteral("txtsearch_1"),
         QStringLiteral("Αναζήτηση βάσει λέξεων κλειδιών στο κείμενο των περιλήψεων και των "
                        "νομοθετημάτων που αντιστοιχούν στα θέματα του δέντρου Θεμάτων."),
         3);
-    f.tvwTree = tree(this, QStringLiteral("tvwTree"));
+    f.tabs.tvwTree = tree(this, QStringLiteral("tvwTree"));
 
-    f.frsearchlaw = searchFrame(this, QStringLiteral("frsearchlaw"));
-    f.lblsearchlaw[0] = searchLabel(f.frsearchlaw, QStringLiteral("lblsearchlaw_0"),
-                                    QStringLiteral("Αναζήτηση Νομοθετημάτων"), 0);
-    f.txtsearchlaw[0] = searchBox(f.frsearchlaw, QStringLiteral("txtsearchlaw_0"),
-                                  QStringLiteral("Αναζήτηση στους τίτλους των Νομοθετημάτων που "
-                                                 "εμφανίζονται στο δέντρο των Νομοθετημάτων."),
-                                  1);
-    f.lblsearchlaw[1] = searchLabel(f.frsearchlaw, QStringLiteral("lblsearchlaw_1"),
-                                    QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετημάτων"), 2);
-    f.txtsearchlaw[1] = searchBox(f.frsearchlaw, QStringLiteral("txtsearchlaw_1"),
-                                  QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετήματων βάσει "
-                                                 "των λέξεων κλειδιών που εισάγετε."),
-                                  3);
-    f.lblsearchlaw[2] = searchLabel(f.frsearchlaw, QStringLiteral("lblsearchlaw_2"),
-                                    QStringLiteral("Θέματα που παραπέμπουν στο Νομοθέτημα"), 4);
-    f.cmbLexoraAbstracts =
-        named(new QComboBox(f.frsearchlaw), QStringLiteral("cmbLexoraAbstracts"));
-    f.cmbLexoraAbstracts->setToolTip(
+    f.tabs.frsearchlaw = searchFrame(this, QStringLiteral("frsearchlaw"));
+    f.tabs.lblsearchlaw[0] = searchLabel(f.tabs.frsearchlaw, QStringLiteral("lblsearchlaw_0"),
+                                         QStringLiteral("Αναζήτηση Νομοθετημάτων"), 0);
+    f.tabs.txtsearchlaw[0] =
+        searchBox(f.tabs.frsearchlaw, QStringLiteral("txtsearchlaw_0"),
+                  QStringLiteral("Αναζήτηση στους τίτλους των Νομοθετημάτων που "
+                                 "εμφανίζονται στο δέντρο των Νομοθετημάτων."),
+                  1);
+    f.tabs.lblsearchlaw[1] =
+        searchLabel(f.tabs.frsearchlaw, QStringLiteral("lblsearchlaw_1"),
+                    QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετημάτων"), 2);
+    f.tabs.txtsearchlaw[1] =
+        searchBox(f.tabs.frsearchlaw, QStringLiteral("txtsearchlaw_1"),
+                  QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετήματων βάσει "
+                                 "των λέξεων κλειδιών που εισάγετε."),
+                  3);
+    f.tabs.lblsearchlaw[2] =
+        searchLabel(f.tabs.frsearchlaw, QStringLiteral("lblsearchlaw_2"),
+                    QStringLiteral("Θέματα που παραπέμπουν στο Νομοθέτημα"), 4);
+    f.page.cmbLexoraAbstracts =
+        named(new QComboBox(f.tabs.frsearchlaw), QStringLiteral("cmbLexoraAbstracts"));
+    f.page.cmbLexoraAbstracts->setToolTip(
         QStringLiteral("Τα θέματα των οποίων οι περιλήψεις παραπέμπουν στο επιλεγμένο "
                        "Νομοθέτημα."));
-    f.cmbLexoraAbstracts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    f.cmbLexoraAbstracts->setMinimumContentsLength(10);
-    static_cast<QGridLayout*>(f.frsearchlaw->layout())->addWidget(f.cmbLexoraAbstracts, 5, 0, 1, 2);
-    f.tvwTreelaw = tree(this, QStringLiteral("tvwTreelaw"));
+    f.page.cmbLexoraAbstracts->setSizeAdjustPolicy(
+        QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    f.page.cmbLexoraAbstracts->setMinimumContentsLength(10);
+    static_cast<QGridLayout*>(f.tabs.frsearchlaw->layout())
+        ->addWidget(f.page.cmbLexoraAbstracts, 5, 0, 1, 2);
+    f.tabs.tvwTreelaw = tree(this, QStringLiteral("tvwTreelaw"));
 
-    f.lsthistory = named(new QListWidget(this), QStringLiteral("lsthistory"));
+    f.tabs.lsthistory = named(new QListWidget(this), QStringLiteral("lsthistory"));
 
     // The search buttons, shared by the tabs: the tab layout puts them into
     // the frame of the current tab.
     for (int i = 0; i < 2; ++i) {
-        auto* button = named(new QToolButton(f.frSearch), indexed("cmdsearch", i));
+        auto* button = named(new QToolButton(f.tabs.frSearch), indexed("cmdsearch", i));
         button->setText(QStringLiteral("Αναζήτηση"));
         button->setIcon(icon("search"));
         button->setIconSize(QSize(16, 16));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        f.cmdsearch[static_cast<std::size_t>(i)] = button;
+        f.tabs.cmdsearch[static_cast<std::size_t>(i)] = button;
     }
 
-    tabPage(f.SSTab1, kCaptionChart, f.frSearchSchedule[1], f.tvwTreeschedule[1]);
-    tabPage(f.SSTab1, kCaptionTopics, f.frSearch, f.tvwTree);
-    tabPage(f.SSTab1, kCaptionLaws, f.frsearchlaw, f.tvwTreelaw);
-    tabPage(f.SSTab1, kCaptionChart, f.frSearchSchedule[0], f.tvwTreeschedule[0]);
-    tabPage(f.SSTab1, kCaptionHistory, nullptr, f.lsthistory);
-    f.SSTab1->setCurrentIndex(kTabTopics);
+    tabPage(f.tabs.SSTab1, kCaptionChart, f.tabs.frSearchSchedule[1], f.tabs.tvwTreeschedule[1]);
+    tabPage(f.tabs.SSTab1, kCaptionTopics, f.tabs.frSearch, f.tabs.tvwTree);
+    tabPage(f.tabs.SSTab1, kCaptionLaws, f.tabs.frsearchlaw, f.tabs.tvwTreelaw);
+    tabPage(f.tabs.SSTab1, kCaptionChart, f.tabs.frSearchSchedule[0], f.tabs.tvwTreeschedule[0]);
+    tabPage(f.tabs.SSTab1, kCaptionHistory, nullptr, f.tabs.lsthistory);
+    f.tabs.SSTab1->setCurrentIndex(kTabTopics);
 }
 
 void frmInitial::buildRightPane() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
 
-    f.sspAbstract = panel(this, "sspAbstract");
-    m_lblAbstract =
-        panelCaption(f.sspAbstract, QStringLiteral("lblAbstract"), QStringLiteral(" Περίληψη"));
-    static_cast<QHBoxLayout*>(f.sspAbstract->layout())->addStretch(1);
-    f.cmdpicprintabstr = pictureButton(f.sspAbstract, "cmdpicprintabstr", "print",
-                                       QStringLiteral("Εκτύπωση Περίληψης"));
-    f.cmdpiclawhist = pictureButton(f.sspAbstract, "cmdpiclawhist", "print",
-                                    QStringLiteral("Εκτύπωση Τρέχοντος Νομοθετήματος"));
-    f.cmdpicsavewholelaw =
-        pictureButton(f.sspAbstract, "cmdpicsavewholelaw", "savehistory",
+    f.page.sspAbstract = panel(this, "sspAbstract");
+    m_lblAbstract = panelCaption(f.page.sspAbstract, QStringLiteral("lblAbstract"),
+                                 QStringLiteral(" Περίληψη"));
+    static_cast<QHBoxLayout*>(f.page.sspAbstract->layout())->addStretch(1);
+    f.page.cmdpicprintabstr = pictureButton(f.page.sspAbstract, "cmdpicprintabstr", "print",
+                                            QStringLiteral("Εκτύπωση Περίληψης"));
+    f.page.cmdpiclawhist = pictureButton(f.page.sspAbstract, "cmdpiclawhist", "print",
+                                         QStringLiteral("Εκτύπωση Τρέχοντος Νομοθετήματος"));
+    f.page.cmdpicsavewholelaw =
+        pictureButton(f.page.sspAbstract, "cmdpicsavewholelaw", "savehistory",
                       QStringLiteral("Αποθήκευση Τρέχοντος Νομοθετήματος στο Ιστορικό"));
-    f.Cmddelete = pictureButton(
-        f.sspAbstract, "Cmddelete", "delete",
+    f.page.Cmddelete = pictureButton(
+        f.page.sspAbstract, "Cmddelete", "delete",
         QStringLiteral("Διαγραφή από τη λίστα Ιστορικού του Επιλεγμένου Νομοθετήματος"));
-    for (QToolButton* b : {f.cmdpicprintabstr, f.cmdpiclawhist, f.cmdpicsavewholelaw, f.Cmddelete})
-        f.sspAbstract->layout()->addWidget(b);
+    for (QToolButton* b : {f.page.cmdpicprintabstr, f.page.cmdpiclawhist, f.page.cmdpicsavewholelaw,
+                           f.page.Cmddelete})
+        f.page.sspAbstract->layout()->addWidget(b);
 
-    f.brwWebBrowser1 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser1"));
+    f.page.brwWebBrowser1 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser1"));
 
     m_picDrag2 = named(new SplitterBar(Qt::Horizontal, this), QStringLiteral("picDrag2"));
-    f.picDrag2 = m_picDrag2;
+    m_chrome.picDrag2 = m_picDrag2;
 
-    f.sspLaw = panel(this, "sspLaw");
-    f.lbllaw = panelCaption(f.sspLaw, QStringLiteral("lbllaw"), QStringLiteral(" Νομοθέτημα"));
-    f.lblDocument = named(new QLabel(f.sspLaw), QStringLiteral("lblDocument"));
-    f.sspLaw->layout()->addWidget(f.lblDocument);
-    static_cast<QHBoxLayout*>(f.sspLaw->layout())->addStretch(1);
-    f.cmdpiclaw = pictureButton(f.sspLaw, "cmdpiclaw", "print",
-                                QStringLiteral("Εκτύπωση Τρέχοντος Νομοθετήματος"));
-    f.cmdpichistory =
-        pictureButton(f.sspLaw, "cmdpichistory", "savehistory",
+    f.page.sspLaw = panel(this, "sspLaw");
+    f.page.lbllaw =
+        panelCaption(f.page.sspLaw, QStringLiteral("lbllaw"), QStringLiteral(" Νομοθέτημα"));
+    f.page.lblDocument = named(new QLabel(f.page.sspLaw), QStringLiteral("lblDocument"));
+    f.page.sspLaw->layout()->addWidget(f.page.lblDocument);
+    static_cast<QHBoxLayout*>(f.page.sspLaw->layout())->addStretch(1);
+    f.page.cmdpiclaw = pictureButton(f.page.sspLaw, "cmdpiclaw", "print",
+                                     QStringLiteral("Εκτύπωση Τρέχοντος Νομοθετήματος"));
+    f.page.cmdpichistory =
+        pictureButton(f.page.sspLaw, "cmdpichistory", "savehistory",
                       QStringLiteral("Αποθήκευση Τρέχοντος Νομοθετήματος στο Ιστορικό"));
-    f.cmdpicWordlaw = pictureButton(f.sspLaw, "cmdpicWordlaw", "document_other",
-                                    QStringLiteral("Προβολή Εγγράφου"));
-    for (QToolButton* b : {f.cmdpiclaw, f.cmdpichistory, f.cmdpicWordlaw})
-        f.sspLaw->layout()->addWidget(b);
+    f.page.cmdpicWordlaw = pictureButton(f.page.sspLaw, "cmdpicWordlaw", "document_other",
+                                         QStringLiteral("Προβολή Εγγράφου"));
+    for (QToolButton* b : {f.page.cmdpiclaw, f.page.cmdpichistory, f.page.cmdpicWordlaw})
+        f.page.sspLaw->layout()->addWidget(b);
 
-    f.brwWebBrowser2 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser2"));
-    f.brwWebBrowser3 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser3"));
-    f.brwWebBrowserLawFile =
+    f.page.brwWebBrowser2 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser2"));
+    f.page.brwWebBrowser3 = named(new pages::PageViewer(this), QStringLiteral("brwWebBrowser3"));
+    f.page.brwWebBrowserLawFile =
         named(new pages::PageViewer(this), QStringLiteral("brwWebBrowserLawFile"));
-    f.rtbWord = named(new richtext::DocumentBox(this), QStringLiteral("rtbWord"));
-    f.rtbWordLawTopic = named(new richtext::DocumentBox(this), QStringLiteral("rtbWordLawTopic"));
-    f.rtbWordLaw = named(new richtext::DocumentBox(this), QStringLiteral("rtbWordLaw"));
+    f.page.rtbWord = named(new richtext::DocumentBox(this), QStringLiteral("rtbWord"));
+    f.page.rtbWordLawTopic =
+        named(new richtext::DocumentBox(this), QStringLiteral("rtbWordLawTopic"));
+    f.page.rtbWordLaw = named(new richtext::DocumentBox(this), QStringLiteral("rtbWordLaw"));
     for (QWidget* w :
-         {static_cast<QWidget*>(f.brwWebBrowserLawFile), static_cast<QWidget*>(f.rtbWord),
-          static_cast<QWidget*>(f.rtbWordLawTopic), static_cast<QWidget*>(f.rtbWordLaw)}) {
+         {static_cast<QWidget*>(f.page.brwWebBrowserLawFile), static_cast<QWidget*>(f.page.rtbWord),
+          static_cast<QWidget*>(f.page.rtbWordLawTopic),
+          static_cast<QWidget*>(f.page.rtbWordLaw)}) {
         w->hide();
         w->raise();
     }
-    f.rtbWord->setEnabled(false);
-    f.rtbWordLawTopic->setEnabled(false);
-    f.rtbWordLaw->setEnabled(false);
+    f.page.rtbWord->setEnabled(false);
+    f.page.rtbWordLawTopic->setEnabled(false);
+    f.page.rtbWordLaw->setEnabled(false);
 
-    f.lblStatus = named(new QLabel(this), QStringLiteral("lblStatus"));
-    f.lblStatus->setTextFormat(Qt::PlainText);
+    f.tabs.lblStatus = named(new QLabel(this), QStringLiteral("lblStatus"));
+    f.tabs.lblStatus->setTextFormat(Qt::PlainText);
 
-    f.ProgressBar1 = named(new Dravik::Progress(this), QStringLiteral("ProgressBar1"));
-    f.ProgressBar1->hide();
-    f.ProgressBar1->raise();
+    f.page.ProgressBar1 = named(new Dravik::Progress(this), QStringLiteral("ProgressBar1"));
+    f.page.ProgressBar1->hide();
+    f.page.ProgressBar1->raise();
 
     m_picDrag = named(new SplitterBar(Qt::Vertical, this), QStringLiteral("picDrag"));
-    f.picDrag = m_picDrag;
+    m_chrome.picDrag = m_picDrag;
 }
 
 void frmInitial::applyColours() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     setAutoFillBackground(true);
     QPalette window = palette();
     window.setColor(QPalette::Window, kWindowColour);
     setPalette(window);
 
-    QPalette toolbar = f.sspToolbar->palette();
+    QPalette toolbar = m_chrome.sspToolbar->palette();
     toolbar.setColor(QPalette::Window, kWindowColour);
     toolbar.setColor(QPalette::Button, kWindowColour);
     toolbar.setColor(QPalette::ButtonText, Qt::white);
     toolbar.setColor(QPalette::WindowText, Qt::white);
-    f.sspToolbar->setPalette(toolbar);
-    for (QToolButton* b : f.cmdtoolbar) {
+    m_chrome.sspToolbar->setPalette(toolbar);
+    for (QToolButton* b : m_chrome.cmdtoolbar) {
         QFont font = b->font();
         font.setBold(true);
         b->setFont(font);
     }
 
-    QPalette tabs = f.SSTab1->palette();
+    QPalette tabs = f.tabs.SSTab1->palette();
     for (auto role : {QPalette::Window, QPalette::Button})
         tabs.setColor(role, kTabColour);
     for (auto role : {QPalette::WindowText, QPalette::ButtonText})
         tabs.setColor(role, kTabTextColour);
-    f.SSTab1->setPalette(tabs);
+    f.tabs.SSTab1->setPalette(tabs);
 
     QPalette panels = tabs;
     panels.setColor(QPalette::WindowText, kPanelTextColour);
-    f.sspAbstract->setPalette(panels);
-    f.sspLaw->setPalette(panels);
+    f.page.sspAbstract->setPalette(panels);
+    f.page.sspLaw->setPalette(panels);
 }
 
 void frmInitial::connectEvents() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     using trees::TreeControl;
 
-    connect(f.SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(f.tabs.SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
         const int previous = m_currentTab;
         m_currentTab = index;
         if (!m_loading)
             guarded([&] { SSTab1_Click(previous); });
     });
     for (int i = 0; i < 4; ++i)
-        connect(f.cmdtoolbar[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+        connect(m_chrome.cmdtoolbar[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
                 [this, i] { guarded([&] { cmdtoolbar_Click(i); }); });
     for (int i = 0; i < 2; ++i)
-        connect(f.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked, this, [this, i] {
-            guarded([&] {
-                if (m_hooks.searchClicked)
-                    m_hooks.searchClicked(i);
-            });
-        });
+        connect(f.tabs.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked, this,
+                [this, i] {
+                    guarded([&] {
+                        if (m_hooks.searchClicked)
+                            m_hooks.searchClicked(i);
+                    });
+                });
 
-    connect(f.tvwTree, &TreeControl::Click, this, [this] { guarded([&] { tvwTree_Click(); }); });
-    connect(f.tvwTree, &TreeControl::KeyDown, this,
+    connect(f.tabs.tvwTree, &TreeControl::Click, this,
+            [this] { guarded([&] { tvwTree_Click(); }); });
+    connect(f.tabs.tvwTree, &TreeControl::KeyDown, this,
             [this](int code, Qt::KeyboardModifiers) { guarded([&] { tvwTree_KeyDown(code); }); });
-    connect(f.tvwTree, &TreeControl::KeyPress, this,
+    connect(f.tabs.tvwTree, &TreeControl::KeyPress, this,
             [this](int character) { guarded([&] { tvwTree_KeyPress(character); }); });
-    connect(f.tvwTree, &TreeControl::MouseUp, this,
+    connect(f.tabs.tvwTree, &TreeControl::MouseUp, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, const QPoint& p) {
                 guarded([&] { tvwTree_MouseUp(p); });
             });
 
-    connect(f.tvwTreelaw, &TreeControl::Click, this,
+    connect(f.tabs.tvwTreelaw, &TreeControl::Click, this,
             [this] { guarded([&] { tvwTreelaw_Click(); }); });
-    connect(f.tvwTreelaw, &TreeControl::DblClick, this,
+    connect(f.tabs.tvwTreelaw, &TreeControl::DblClick, this,
             [this] { guarded([&] { tvwTreelaw_DblClick(); }); });
-    connect(f.tvwTreelaw, &TreeControl::KeyDown, this, [this](int code, Qt::KeyboardModifiers) {
-        guarded([&] { tvwTreelaw_KeyDown(code); });
-    });
-    connect(f.tvwTreelaw, &TreeControl::MouseUp, this,
+    connect(
+        f.tabs.tvwTreelaw, &TreeControl::KeyDown, this,
+        [this](int code, Qt::KeyboardModifiers) { guarded([&] { tvwTreelaw_KeyDown(code); }); });
+    connect(f.tabs.tvwTreelaw, &TreeControl::MouseUp, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, const QPoint& p) {
                 guarded([&] { tvwTreelaw_MouseUp(p); });
             });
 
     for (int i = 0; i < 2; ++i) {
-        TreeControl* chart = f.tvwTreeschedule[static_cast<std::size_t>(i)];
+        TreeControl* chart = f.tabs.tvwTreeschedule[static_cast<std::size_t>(i)];
         connect(chart, &TreeControl::Click, this,
                 [this, i] { guarded([&] { tvwTreeschedule_Click(i); }); });
         connect(chart, &TreeControl::KeyDown, this, [this, i](int code, Qt::KeyboardModifiers) {
@@ -446,7 +459,7 @@ void frmInitial::connectEvents() {
 
     // A focus in the act viewer of the legislation and history tabs marks the
     // window active, as its activation does.
-    connect(f.brwWebBrowser3, &pages::PageViewer::GotFocus, this,
+    connect(f.page.brwWebBrowser3, &pages::PageViewer::GotFocus, this,
             [this] { m_context.state.gMainWindowActive = 1; });
 
     connect(m_picDrag, &SplitterBar::MouseMove, this, [this](int x) { picDrag_MouseMove(x); });

@@ -6,8 +6,8 @@
 // What it calls outside itself goes through its hooks.
 #pragma once
 
+#include "app/shell/Panes.h"
 #include "app/windows/Edition.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/MainWindowHooks.h"
 
 #include <QIcon>
@@ -15,6 +15,8 @@
 #include <QWidget>
 
 #include <QList>
+
+#include <array>
 
 #include <exception>
 #include <functional>
@@ -28,6 +30,16 @@ namespace lexora::windows {
 
 class SplitterBar;
 
+// The controls of the window that belong to no pane: the toolbar with its
+// logo and the two splitters.
+struct WindowChrome {
+    QFrame* sspToolbar = nullptr;
+    std::array<QToolButton*, 4> cmdtoolbar{};
+    QLabel* imLogo = nullptr;
+    QWidget* picDrag = nullptr;
+    QWidget* picDrag2 = nullptr;
+};
+
 // Tabs of SSTab1 by index.
 enum TabIndex { kTabChartN = 0, kTabTopics = 1, kTabLaws = 2, kTabChartP = 3, kTabHistory = 4 };
 
@@ -40,7 +52,8 @@ public:
                         const startup::ApplicationSettings* settings = nullptr);
     ~frmInitial() override;
 
-    MainForm& form() { return m_form; }
+    shell::Panes& panes() { return m_form; }
+    WindowChrome& chrome() { return m_chrome; }
     MainWindowHooks& hooks() { return m_hooks; }
     startup::ProgramContext& context() { return m_context; }
 
@@ -136,7 +149,8 @@ private:
 
     startup::ProgramContext& m_context;
     const startup::ApplicationSettings* m_settings;
-    MainForm m_form;
+    shell::Panes m_form;
+    WindowChrome m_chrome;
     MainWindowHooks m_hooks;
     Edition m_edition;
 

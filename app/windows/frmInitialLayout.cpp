@@ -48,10 +48,10 @@ void frmInitial::resizeEvent(QResizeEvent* event) {
 }
 
 QSize frmInitial::minimumWindowSize() const {
-    const MainForm& f = m_form;
+    const shell::Panes& f = m_form;
     // The toolbar: the logo, then the buttons with their gaps, from the right.
-    int toolbar = f.imLogo->x() + f.imLogo->width() + px(200);
-    for (const QToolButton* b : f.cmdtoolbar)
+    int toolbar = m_chrome.imLogo->x() + m_chrome.imLogo->width() + px(200);
+    for (const QToolButton* b : m_chrome.cmdtoolbar)
         toolbar += b->width() + px(200);
     // The tab control at its designed width and a right pane that still
     // shows a line of text and its buttons.
@@ -64,23 +64,23 @@ void frmInitial::resizeStep() {
     // 1. Nothing while loading, nor in a window too low to arrange.
     if (m_loading || height() * kTwipsPerPixel < 5000)
         return;
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
 
     // 3, 4. The toolbar across the top, its buttons from the right.
     placeToolbar();
 
     // 5. The tab control keeps its top and left and reaches the bottom.
-    const QRect tab = f.SSTab1->geometry();
-    const int tabTop = f.sspToolbar->height() + px(60);
+    const QRect tab = f.tabs.SSTab1->geometry();
+    const int tabTop = m_chrome.sspToolbar->height() + px(60);
     const int tabHeight = innerHeight() - tabTop;
     if (tabHeight > 0)
-        f.SSTab1->setGeometry(tab.left() > 0 ? tab.left() : px(60), tabTop,
-                              tab.width() > 0 ? tab.width() : px(6700), tabHeight);
+        f.tabs.SSTab1->setGeometry(tab.left() > 0 ? tab.left() : px(60), tabTop,
+                                   tab.width() > 0 ? tab.width() : px(6700), tabHeight);
 
     // 6, 7. The splitter and the right pane.
     placeRightPane();
 
-    f.lblStatus->setGeometry(px(60), innerHeight(), width() - px(120), kStatusHeight);
+    f.tabs.lblStatus->setGeometry(px(60), innerHeight(), width() - px(120), kStatusHeight);
 
     // 8, 9.
     ApplyTabLayout();
@@ -88,20 +88,20 @@ void frmInitial::resizeStep() {
 }
 
 void frmInitial::placeToolbar() {
-    MainForm& f = m_form;
-    f.sspToolbar->setGeometry(0, 0, width(), f.sspToolbar->height());
+    shell::Panes& f = m_form;
+    m_chrome.sspToolbar->setGeometry(0, 0, width(), m_chrome.sspToolbar->height());
     int right = width() - px(200);
     for (int i = 3; i >= 0; --i) {
-        QToolButton* b = f.cmdtoolbar[static_cast<std::size_t>(i)];
-        b->move(right - b->width(), (f.sspToolbar->height() - b->height()) / 2);
+        QToolButton* b = m_chrome.cmdtoolbar[static_cast<std::size_t>(i)];
+        b->move(right - b->width(), (m_chrome.sspToolbar->height() - b->height()) / 2);
         right = b->x() - px(200);
     }
-    f.imLogo->move(px(100), f.imLogo->y());
+    m_chrome.imLogo->move(px(100), m_chrome.imLogo->y());
 }
 
 void frmInitial::placeRightPane() {
-    MainForm& f = m_form;
-    const QRect tab = f.SSTab1->geometry();
+    shell::Panes& f = m_form;
+    const QRect tab = f.tabs.SSTab1->geometry();
     m_picDrag->setGeometry(tab.right() + 1, tab.top(), kSplitterThickness, tab.height());
 
     const int left = m_picDrag->geometry().right() + 1 + px(25);
@@ -109,7 +109,7 @@ void frmInitial::placeRightPane() {
     const int top = tab.top();
     const int bottom = innerHeight() - px(100); // the viewers end 100 twips above the bottom
 
-    f.sspAbstract->setGeometry(left, top, width, kPanelHeight);
+    f.page.sspAbstract->setGeometry(left, top, width, kPanelHeight);
     const int upperTop = top + kPanelHeight;
 
     // The horizontal splitter keeps its place while the window allows it.
@@ -119,21 +119,21 @@ void frmInitial::placeRightPane() {
         m_splitTop = upperTop + (bottom - upperTop) * 55 / 100;
     m_splitTop = std::max(highest, std::min(m_splitTop, lowest));
 
-    f.brwWebBrowser1->setGeometry(left, upperTop, width, std::max(1, m_splitTop - upperTop));
+    f.page.brwWebBrowser1->setGeometry(left, upperTop, width, std::max(1, m_splitTop - upperTop));
     m_picDrag2->setGeometry(left, m_splitTop, width, kSplitterThickness);
-    f.sspLaw->setGeometry(left, m_splitTop + kSplitterThickness, width, kPanelHeight);
-    const int lowerTop = f.sspLaw->geometry().bottom() + 1;
+    f.page.sspLaw->setGeometry(left, m_splitTop + kSplitterThickness, width, kPanelHeight);
+    const int lowerTop = f.page.sspLaw->geometry().bottom() + 1;
     const QRect lower(left, lowerTop, width, std::max(1, bottom - lowerTop));
     const QRect whole(left, upperTop, width, std::max(1, bottom - upperTop));
 
-    f.brwWebBrowser2->setGeometry(lower);
-    f.rtbWordLawTopic->setGeometry(lower);
-    f.rtbWord->setGeometry(lower);
-    f.brwWebBrowser3->setGeometry(whole);
-    f.rtbWordLaw->setGeometry(whole);
+    f.page.brwWebBrowser2->setGeometry(lower);
+    f.page.rtbWordLawTopic->setGeometry(lower);
+    f.page.rtbWord->setGeometry(lower);
+    f.page.brwWebBrowser3->setGeometry(whole);
+    f.page.rtbWordLaw->setGeometry(whole);
     // The file viewer covers the act viewer of the tab it serves.
     const QString caption = currentTabCaption();
-    f.brwWebBrowserLawFile->setGeometry(
+    f.page.brwWebBrowserLawFile->setGeometry(
         caption == kCaptionLaws || caption == kCaptionHistory ? whole : lower);
 }
 
@@ -160,11 +160,11 @@ void frmInitial::restoreTabState() {
         state.gCurrentLawId = state.gLegislationLawId;
     }
     if (caption == kCaptionHistory || caption == kCaptionLaws)
-        m_form.brwWebBrowser3->Navigate2(kBlank);
+        m_form.page.brwWebBrowser3->Navigate2(kBlank);
 }
 
 void frmInitial::ApplyTabLayout() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     const QString caption = currentTabCaption();
     const bool topics = caption == kCaptionTopics;
     const bool laws = caption == kCaptionLaws;
@@ -172,71 +172,73 @@ void frmInitial::ApplyTabLayout() {
     const bool chart = isChartCaption(caption);
 
     // 1.
-    f.cmbLexoraAbstracts->clear();
+    f.page.cmbLexoraAbstracts->clear();
 
     // 2. Search frames.
-    f.frSearch->setVisible(topics);
-    f.frsearchlaw->setVisible(laws);
-    f.frSearchSchedule[0]->hide();
-    f.frSearchSchedule[1]->hide();
+    f.tabs.frSearch->setVisible(topics);
+    f.tabs.frsearchlaw->setVisible(laws);
+    f.tabs.frSearchSchedule[0]->hide();
+    f.tabs.frSearchSchedule[1]->hide();
     // The frame on the edition's own chart tab (tab 3 holds frame 0, tab 0
     // frame 1), so that every edition sees its chart search box.
     const int chartIndex = m_edition.usesChartTabP ? 0 : 1;
-    QFrame* chartFrame = f.frSearchSchedule[static_cast<std::size_t>(chartIndex)];
+    QFrame* chartFrame = f.tabs.frSearchSchedule[static_cast<std::size_t>(chartIndex)];
     if (chart)
         chartFrame->show();
 
     // 3.
-    f.lblDocument->setVisible(chart);
+    f.page.lblDocument->setVisible(chart);
 
     // 4. Search buttons, inside the frame of the tab beside its boxes.
-    f.cmdsearch[0]->setVisible(!history);
-    f.cmdsearch[1]->setVisible(topics || laws);
+    f.tabs.cmdsearch[0]->setVisible(!history);
+    f.tabs.cmdsearch[1]->setVisible(topics || laws);
     if (topics)
-        placeSearchButtons(f.frSearch, f.txtsearch[0], f.txtsearch[1]);
+        placeSearchButtons(f.tabs.frSearch, f.tabs.txtsearch[0], f.tabs.txtsearch[1]);
     else if (laws)
-        placeSearchButtons(f.frsearchlaw, f.txtsearchlaw[0], f.txtsearchlaw[1]);
+        placeSearchButtons(f.tabs.frsearchlaw, f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1]);
     else if (chart)
-        placeSearchButtons(chartFrame, f.txtsearchSchedule[static_cast<std::size_t>(chartIndex)],
-                           nullptr);
+        placeSearchButtons(chartFrame,
+                           f.tabs.txtsearchSchedule[static_cast<std::size_t>(chartIndex)], nullptr);
 
     // 5. Command buttons.
-    f.cmdpicprintabstr->setVisible(!history && !laws);
-    f.cmdpiclawhist->setVisible(history || laws);
-    f.cmdpicsavewholelaw->setVisible(laws);
-    f.Cmddelete->setVisible(history);
-    f.cmdpichistory->setVisible(topics);
-    f.cmdpiclaw->setVisible(topics);
-    f.cmdpicWordlaw->setVisible(chart);
+    f.page.cmdpicprintabstr->setVisible(!history && !laws);
+    f.page.cmdpiclawhist->setVisible(history || laws);
+    f.page.cmdpicsavewholelaw->setVisible(laws);
+    f.page.Cmddelete->setVisible(history);
+    f.page.cmdpichistory->setVisible(topics);
+    f.page.cmdpiclaw->setVisible(topics);
+    f.page.cmdpicWordlaw->setVisible(chart);
     m_lblAbstract->setText(history || laws ? QStringLiteral(" Νομοθέτημα")
                                            : QStringLiteral(" Περίληψη"));
 
     // 6. Viewers.
-    f.brwWebBrowser1->setVisible(!history && !laws);
-    f.brwWebBrowser2->setVisible(!history && !laws);
-    if (topics && !shown(f.brwWebBrowserLawFile) && !f.rtbWordLawTopic->isEnabled()) {
-        f.brwWebBrowserLawFile->hide();
-        f.brwWebBrowser2->show();
+    f.page.brwWebBrowser1->setVisible(!history && !laws);
+    f.page.brwWebBrowser2->setVisible(!history && !laws);
+    if (topics && !shown(f.page.brwWebBrowserLawFile) && !f.page.rtbWordLawTopic->isEnabled()) {
+        f.page.brwWebBrowserLawFile->hide();
+        f.page.brwWebBrowser2->show();
     }
-    f.brwWebBrowser3->setVisible(history || laws);
-    m_picDrag2->setVisible(shown(f.brwWebBrowser2));
-    f.sspLaw->setVisible(shown(f.brwWebBrowser2));
+    f.page.brwWebBrowser3->setVisible(history || laws);
+    m_picDrag2->setVisible(shown(f.page.brwWebBrowser2));
+    f.page.sspLaw->setVisible(shown(f.page.brwWebBrowser2));
     placeRightPane();
 
     // 7. Focus order.
     QList<QWidget*> block;
     if (topics)
-        block = {f.txtsearch[0], f.cmdsearch[0],     f.txtsearch[1], f.cmdsearch[1],
-                 f.tvwTree,      f.cmdpicprintabstr, f.cmdpiclaw,    f.cmdpichistory};
+        block = {f.tabs.txtsearch[0], f.tabs.cmdsearch[0], f.tabs.txtsearch[1],
+                 f.tabs.cmdsearch[1], f.tabs.tvwTree,      f.page.cmdpicprintabstr,
+                 f.page.cmdpiclaw,    f.page.cmdpichistory};
     else if (laws)
-        block = {f.txtsearchlaw[0],    f.cmdsearch[0], f.txtsearchlaw[1], f.cmdsearch[1],
-                 f.cmbLexoraAbstracts, f.tvwTreelaw,   f.cmdpiclawhist,   f.cmdpicsavewholelaw};
+        block = {f.tabs.txtsearchlaw[0], f.tabs.cmdsearch[0],       f.tabs.txtsearchlaw[1],
+                 f.tabs.cmdsearch[1],    f.page.cmbLexoraAbstracts, f.tabs.tvwTreelaw,
+                 f.page.cmdpiclawhist,   f.page.cmdpicsavewholelaw};
     else if (history)
-        block = {f.lsthistory, f.cmdpiclawhist, f.Cmddelete};
+        block = {f.tabs.lsthistory, f.page.cmdpiclawhist, f.page.Cmddelete};
     else if (chart)
-        block = {f.txtsearchSchedule[static_cast<std::size_t>(chartIndex)], f.cmdsearch[0],
-                 f.tvwTreeschedule[static_cast<std::size_t>(chartIndex)], f.cmdpicprintabstr,
-                 f.cmdpicWordlaw};
+        block = {f.tabs.txtsearchSchedule[static_cast<std::size_t>(chartIndex)],
+                 f.tabs.cmdsearch[0], f.tabs.tvwTreeschedule[static_cast<std::size_t>(chartIndex)],
+                 f.page.cmdpicprintabstr, f.page.cmdpicWordlaw};
     applyFocusOrder(block);
 }
 
@@ -255,10 +257,10 @@ void frmInitial::placeSearchButtons(QFrame* frame, QWidget* upperBox, QWidget* l
         grid->addWidget(button, row, 1);
         button->setVisible(true);
     };
-    place(m_form.cmdsearch[0], upperBox);
-    place(m_form.cmdsearch[1], lowerBox);
+    place(m_form.tabs.cmdsearch[0], upperBox);
+    place(m_form.tabs.cmdsearch[1], lowerBox);
     if (lowerBox == nullptr)
-        m_form.cmdsearch[1]->hide();
+        m_form.tabs.cmdsearch[1]->hide();
 }
 
 void frmInitial::applyFocusOrder(const QList<QWidget*>& block) {
@@ -286,25 +288,25 @@ bool frmInitial::picDrag_MouseMove(int x) {
     const int inner = width();
     if (newLeft * 5 < inner || newLeft * 3 > inner * 2)
         return false;
-    QRect tab = m_form.SSTab1->geometry();
+    QRect tab = m_form.tabs.SSTab1->geometry();
     if (tab.width() + x > 0) {
         tab.setWidth(tab.width() + x);
-        m_form.SSTab1->setGeometry(tab);
+        m_form.tabs.SSTab1->setGeometry(tab);
     }
     placeRightPane();
     return true;
 }
 
 int frmInitial::leftPaneWidth() const {
-    return m_form.SSTab1->width();
+    return m_form.tabs.SSTab1->width();
 }
 
 void frmInitial::restoreSplitters(int leftPaneWidth, int splitTop) {
     const int inner = width();
     if (leftPaneWidth > 0 && leftPaneWidth * 5 >= inner && leftPaneWidth * 3 <= inner * 2) {
-        QRect tab = m_form.SSTab1->geometry();
+        QRect tab = m_form.tabs.SSTab1->geometry();
         tab.setWidth(leftPaneWidth);
-        m_form.SSTab1->setGeometry(tab);
+        m_form.tabs.SSTab1->setGeometry(tab);
     }
     if (splitTop > 0)
         m_splitTop = splitTop; // the layout keeps it within the window
@@ -313,7 +315,7 @@ void frmInitial::restoreSplitters(int leftPaneWidth, int splitTop) {
 
 bool frmInitial::picDrag2_MouseMove(int y) {
     const int newTop = m_picDrag2->y() + y;
-    const QRect upper = m_form.brwWebBrowser1->geometry();
+    const QRect upper = m_form.page.brwWebBrowser1->geometry();
     if (newTop < upper.top() + upper.height() / 5 + px(500))
         return false;
     if (newTop > innerHeight() - px(2000))

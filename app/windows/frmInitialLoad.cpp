@@ -59,7 +59,7 @@ void frmInitial::Form_Load() {
 }
 
 void frmInitial::runLoadSteps() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     ProgramState& state = m_context.state;
 
     // 1. The wait window stays up while the trees are filled.
@@ -76,7 +76,7 @@ void frmInitial::runLoadSteps() {
     state.gTempFolder = privateTempFolder();
 
     // 5. The tab control's designed width.
-    f.SSTab1->resize(px(6700), f.SSTab1->height());
+    f.tabs.SSTab1->resize(px(6700), f.tabs.SSTab1->height());
 
     // 6. The program that opens documents.
     if (m_settings != nullptr)
@@ -85,8 +85,8 @@ void frmInitial::runLoadSteps() {
                                                       QStringLiteral("Application2Open"), QString())
                                         .trimmed();
     if (!state.gDocumentViewerPath.isEmpty())
-        f.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με ") +
-                                    state.gDocumentViewerPath);
+        f.page.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με ") +
+                                         state.gDocumentViewerPath);
 
     // 7 to 20: a failing step is skipped and the next one runs.
     ignoringErrors([&] {
@@ -100,9 +100,9 @@ void frmInitial::runLoadSteps() {
             m_hooks.loadHistory();
     });
     ignoringErrors([&] {
-        f.brwWebBrowser1->Navigate2(kBlank);
-        f.brwWebBrowser2->Navigate2(kBlank);
-        f.brwWebBrowser3->Navigate2(kBlank);
+        f.page.brwWebBrowser1->Navigate2(kBlank);
+        f.page.brwWebBrowser2->Navigate2(kBlank);
+        f.page.brwWebBrowser3->Navigate2(kBlank);
     });
     ignoringErrors([&] {
         if (m_hooks.fillTopicTree)
@@ -132,15 +132,16 @@ void frmInitial::runLoadSteps() {
     ignoringErrors([&] { m_context.waitWindow.reset(); });
     busy.reset();
     ignoringErrors([&] {
-        if (!f.SSTab1->isTabVisible(m_currentTab))
-            f.SSTab1->setCurrentIndex(kTabTopics);
+        if (!f.tabs.SSTab1->isTabVisible(m_currentTab))
+            f.tabs.SSTab1->setCurrentIndex(kTabTopics);
         show();
     });
 
     // 21 and 22: errors here are not skipped.
     SSTab1_Click(kTabChartN);
-    for (QLineEdit* box : {f.txtsearchSchedule[0], f.txtsearchSchedule[1], f.txtsearch[0],
-                           f.txtsearch[1], f.txtsearchlaw[0], f.txtsearchlaw[1]})
+    for (QLineEdit* box :
+         {f.tabs.txtsearchSchedule[0], f.tabs.txtsearchSchedule[1], f.tabs.txtsearch[0],
+          f.tabs.txtsearch[1], f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1]})
         box->setText(QString());
 }
 
@@ -153,27 +154,27 @@ void frmInitial::ignoringErrors(const std::function<void()>& step) {
 }
 
 void frmInitial::applyEdition() {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     if (m_edition.usesChartTabP) {
-        f.SSTab1->setTabVisible(kTabChartN, false);
-        f.SSTab1->setTabEnabled(kTabChartN, false);
-        f.SSTab1->setTabVisible(kTabChartP, true);
-        f.SSTab1->setTabEnabled(kTabChartP, true);
-        f.SSTab1->setTabText(kTabChartP, m_edition.chartTabPCaption);
+        f.tabs.SSTab1->setTabVisible(kTabChartN, false);
+        f.tabs.SSTab1->setTabEnabled(kTabChartN, false);
+        f.tabs.SSTab1->setTabVisible(kTabChartP, true);
+        f.tabs.SSTab1->setTabEnabled(kTabChartP, true);
+        f.tabs.SSTab1->setTabText(kTabChartP, m_edition.chartTabPCaption);
     } else {
-        f.lblsearchlaw[0]->setText(m_edition.lblsearchlaw0);
-        f.lblsearchlaw[1]->setText(m_edition.lblsearchlaw1);
-        f.lblsearch[1]->setText(m_edition.lblsearch1);
-        f.lblsearchschedule[1]->setText(m_edition.lblsearchschedule1);
-        f.SSTab1->setTabVisible(kTabChartP, false);
-        f.SSTab1->setTabEnabled(kTabChartP, false);
-        f.SSTab1->setTabVisible(kTabChartN, true);
-        f.SSTab1->setTabEnabled(kTabChartN, true);
+        f.tabs.lblsearchlaw[0]->setText(m_edition.lblsearchlaw0);
+        f.tabs.lblsearchlaw[1]->setText(m_edition.lblsearchlaw1);
+        f.tabs.lblsearch[1]->setText(m_edition.lblsearch1);
+        f.tabs.lblsearchschedule[1]->setText(m_edition.lblsearchschedule1);
+        f.tabs.SSTab1->setTabVisible(kTabChartP, false);
+        f.tabs.SSTab1->setTabEnabled(kTabChartP, false);
+        f.tabs.SSTab1->setTabVisible(kTabChartN, true);
+        f.tabs.SSTab1->setTabEnabled(kTabChartN, true);
     }
     if (m_edition.logo != EditionLogo::Designed)
-        f.imLogo->setPixmap(logoPicture(m_edition.logo).pixmap(QSize(180, 36)));
-    f.lblsearchschedule[0]->setText(m_edition.lblsearchschedule0);
-    f.txtsearchSchedule[0]->setToolTip(m_edition.txtsearchSchedule0ToolTip);
+        m_chrome.imLogo->setPixmap(logoPicture(m_edition.logo).pixmap(QSize(180, 36)));
+    f.tabs.lblsearchschedule[0]->setText(m_edition.lblsearchschedule0);
+    f.tabs.txtsearchSchedule[0]->setToolTip(m_edition.txtsearchSchedule0ToolTip);
 }
 
 void frmInitial::showInformationWindowWhenAsked() {
@@ -189,26 +190,26 @@ void frmInitial::showInformationWindowWhenAsked() {
 }
 
 QString frmInitial::currentTabCaption() const {
-    return m_form.SSTab1->tabText(m_form.SSTab1->currentIndex());
+    return m_form.tabs.SSTab1->tabText(m_form.tabs.SSTab1->currentIndex());
 }
 
 void frmInitial::SSTab1_Click(int /*previousTab*/) {
-    MainForm& f = m_form;
+    shell::Panes& f = m_form;
     ProgramState& state = m_context.state;
     const QString caption = currentTabCaption();
 
     // 1.
-    f.cmdpicprintabstr->show();
-    for (richtext::DocumentBox* box : {f.rtbWord, f.rtbWordLawTopic, f.rtbWordLaw}) {
+    f.page.cmdpicprintabstr->show();
+    for (richtext::DocumentBox* box : {f.page.rtbWord, f.page.rtbWordLawTopic, f.page.rtbWordLaw}) {
         box->hide();
         box->setEnabled(false);
     }
-    f.brwWebBrowserLawFile->hide();
+    f.page.brwWebBrowserLawFile->hide();
 
     // 2.
     state.wIsSchedule = isChartCaption(caption);
-    f.lbllaw->setText(state.wIsSchedule ? QStringLiteral(" Υπόδειγμα")
-                                        : QStringLiteral(" Νομοθέτημα"));
+    f.page.lbllaw->setText(state.wIsSchedule ? QStringLiteral(" Υπόδειγμα")
+                                             : QStringLiteral(" Νομοθέτημα"));
 
     // 3.
     state.gOnTabThemata = false;
@@ -222,25 +223,25 @@ void frmInitial::SSTab1_Click(int /*previousTab*/) {
             state.gOnTabOrganogramma_P = true;
             state.gCurrentLawId = state.gScheduleLawIdP;
             tvwTreeschedule_Click(0);
-            f.txtsearchSchedule[0]->setFocus();
+            f.tabs.txtsearchSchedule[0]->setFocus();
         } else {
             state.gOnTabOrganogramma_N = true;
             state.gCurrentLawId = state.gScheduleLawIdN;
             tvwTreeschedule_Click(1);
-            f.txtsearchSchedule[1]->setFocus();
+            f.tabs.txtsearchSchedule[1]->setFocus();
         }
     } else if (caption == kCaptionHistory) {
-        f.brwWebBrowser3->Navigate2(kBlank);
-        f.lsthistory->setFocus();
+        f.page.brwWebBrowser3->Navigate2(kBlank);
+        f.tabs.lsthistory->setFocus();
     } else if (caption == kCaptionTopics) {
         state.gOnTabThemata = true;
         state.gCurrentLawId = state.gTopicsLawId;
-        f.txtsearch[0]->setFocus();
+        f.tabs.txtsearch[0]->setFocus();
         tvwTree_Click();
     } else if (caption == kCaptionLaws) {
         state.gOnTabNomoi = true;
         state.gCurrentLawId = state.gLegislationLawId;
-        f.txtsearchlaw[0]->setFocus();
+        f.tabs.txtsearchlaw[0]->setFocus();
         tvwTreelaw_Click();
     }
 }

@@ -32,7 +32,7 @@ void frmInitial::emptySelectionWhenMissed(trees::TreeControl& tree, const QPoint
 // Topic tree.
 
 void frmInitial::tvwTree_Click() {
-    if (trees::TreeNode* node = m_form.tvwTree->selectedNode()) {
+    if (trees::TreeNode* node = m_form.tabs.tvwTree->selectedNode()) {
         if (m_hooks.showTopicPage)
             m_hooks.showTopicPage(*node);
         return;
@@ -51,23 +51,23 @@ void frmInitial::tvwTree_KeyPress(int keyAscii) {
 }
 
 void frmInitial::tvwTree_MouseUp(const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tvwTree, point);
+    emptySelectionWhenMissed(*m_form.tabs.tvwTree, point);
 }
 
 void frmInitial::blankTopicPages() {
-    MainForm& f = m_form;
-    f.brwWebBrowser1->Navigate2(kBlank);
-    f.brwWebBrowser2->show();
-    f.brwWebBrowser2->Navigate2(kBlank);
-    f.brwWebBrowserLawFile->hide();
-    f.rtbWordLawTopic->hide();
+    shell::Panes& f = m_form;
+    f.page.brwWebBrowser1->Navigate2(kBlank);
+    f.page.brwWebBrowser2->show();
+    f.page.brwWebBrowser2->Navigate2(kBlank);
+    f.page.brwWebBrowserLawFile->hide();
+    f.page.rtbWordLawTopic->hide();
 }
 
 // Legislation tree.
 
 void frmInitial::tvwTreelaw_Click() {
-    m_form.cmbLexoraAbstracts->clear();
-    if (trees::TreeNode* node = m_form.tvwTreelaw->selectedNode()) {
+    m_form.page.cmbLexoraAbstracts->clear();
+    if (trees::TreeNode* node = m_form.tabs.tvwTreelaw->selectedNode()) {
         if (m_hooks.showLawTreeNode)
             m_hooks.showLawTreeNode(*node);
         return;
@@ -76,7 +76,7 @@ void frmInitial::tvwTreelaw_Click() {
 }
 
 void frmInitial::tvwTreelaw_DblClick() {
-    m_form.cmbLexoraAbstracts->clear();
+    m_form.page.cmbLexoraAbstracts->clear();
 }
 
 void frmInitial::tvwTreelaw_KeyDown(int keyCode) {
@@ -85,28 +85,28 @@ void frmInitial::tvwTreelaw_KeyDown(int keyCode) {
 }
 
 void frmInitial::tvwTreelaw_MouseUp(const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tvwTreelaw, point);
+    emptySelectionWhenMissed(*m_form.tabs.tvwTreelaw, point);
 }
 
 void frmInitial::blankLawPage() {
-    MainForm& f = m_form;
-    f.brwWebBrowser3->show();
-    f.brwWebBrowser3->Navigate2(kBlank);
-    f.brwWebBrowserLawFile->hide();
-    f.rtbWordLaw->hide();
+    shell::Panes& f = m_form;
+    f.page.brwWebBrowser3->show();
+    f.page.brwWebBrowser3->Navigate2(kBlank);
+    f.page.brwWebBrowserLawFile->hide();
+    f.page.rtbWordLaw->hide();
 }
 
 // Organisation-chart trees.
 
 void frmInitial::tvwTreeschedule_Click(int index) {
-    trees::TreeControl* tree = m_form.tvwTreeschedule[index == 0 ? 0 : 1];
+    trees::TreeControl* tree = m_form.tabs.tvwTreeschedule[index == 0 ? 0 : 1];
     if (trees::TreeNode* node = tree->selectedNode()) {
         if (m_hooks.showSchedulePage)
             m_hooks.showSchedulePage(*node, index);
     } else {
         blankChartPages();
     }
-    m_form.lblDocument->setText(QString());
+    m_form.page.lblDocument->setText(QString());
 }
 
 void frmInitial::tvwTreeschedule_KeyDown(int index, int keyCode) {
@@ -115,15 +115,15 @@ void frmInitial::tvwTreeschedule_KeyDown(int index, int keyCode) {
 }
 
 void frmInitial::tvwTreeschedule_MouseUp(int index, const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tvwTreeschedule[index == 0 ? 0 : 1], point);
+    emptySelectionWhenMissed(*m_form.tabs.tvwTreeschedule[index == 0 ? 0 : 1], point);
 }
 
 void frmInitial::blankChartPages() {
-    MainForm& f = m_form;
-    f.brwWebBrowser1->Navigate2(kBlank);
-    f.brwWebBrowser2->Navigate2(kBlank);
-    f.rtbWord->SetText(QString());
-    f.cmdpicWordlaw->setIcon(f.imListDocuments[3]);
+    shell::Panes& f = m_form;
+    f.page.brwWebBrowser1->Navigate2(kBlank);
+    f.page.brwWebBrowser2->Navigate2(kBlank);
+    f.page.rtbWord->SetText(QString());
+    f.page.cmdpicWordlaw->setIcon(f.page.imListDocuments[3]);
 }
 
 } // namespace lexora::windows

@@ -6,9 +6,9 @@
 #include "app/pages/builders/AttachedDocuments.h"
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/builders/RelatedTopics.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "controls/progress/Progress.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
@@ -18,27 +18,6 @@
 namespace lexora::pages {
 
 namespace {
-
-const QString kTopicsTab = QStringLiteral("Θέματα");
-const QString kLegislationTab = QStringLiteral("Νομοθετήματα");
-const QString kHistoryTab = QStringLiteral("Ιστορικό");
-
-// Only the document boxes and viewers that exist are touched.
-void prepareViewers(windows::MainForm& form) {
-    for (richtext::DocumentBox* box : {form.rtbWordLawTopic, form.rtbWordLaw}) {
-        if (box) {
-            box->hide();
-            box->setEnabled(false);
-        }
-    }
-    if (form.brwWebBrowserLawFile)
-        form.brwWebBrowserLawFile->hide();
-    const QString tab = detail::selectedTabCaption(form);
-    if (tab == kTopicsTab && form.brwWebBrowser2)
-        form.brwWebBrowser2->show();
-    if ((tab == kLegislationTab || tab == kHistoryTab) && form.brwWebBrowser3)
-        form.brwWebBrowser3->show();
-}
 
 // A row holds the act's whole text, or its type is not assembled.
 bool isSingleRow(const engine::Recordset& header) {
@@ -68,7 +47,7 @@ ActPageContent contentFromHeader(engine::Connection& connection, engine::Records
             detail::assembleText(connection, detail::actStatements(), id).page()};
 }
 
-QString buildPage(windows::MainForm& form, startup::ProgramContext& context, std::int32_t id,
+QString buildPage(shell::Panes& form, startup::ProgramContext& context, std::int32_t id,
                   bool fromHistory, bool HotBrowser) {
     engine::Recordset header = context.connection.openRecordset(
         fromHistory ? store::actHeaderFromHistory(id) : store::actHeader(id));
@@ -89,11 +68,11 @@ ActPageContent actPageContent(engine::Connection& connection, std::int32_t id) {
     return contentFromHeader(connection, header, id);
 }
 
-void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& context,
+void navigate_to_hotbrowser(shell::Panes& form, startup::ProgramContext& context,
                             const QString& brwname, bool HotBrowser) {
     {
         detail::BusyPointer busy;
-        prepareViewers(form);
+        form.page.prepareActViewer(form.tabs.currentTab());
         const bool fromHistory = brwname != kNotHistory;
         const std::int32_t id = detail::actIdFor(form, context.state.gCurrentLawId, brwname);
 
@@ -108,13 +87,13 @@ void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& co
             detail::reportDatabaseError(QStringLiteral("Ανεπιτυχής Προβολή Νομοθετήματος"), error);
         }
 
-        if (form.ProgressBar1) {
-            form.ProgressBar1->UpdateStatus(1.0F, true);
-            form.ProgressBar1->hide();
+        if (form.page.ProgressBar1) {
+            form.page.ProgressBar1->UpdateStatus(1.0F, true);
+            form.page.ProgressBar1->hide();
         }
     }
-    if (form.cmbLexoraAbstracts && form.cmbLexoraAbstracts->count() > 0)
-        form.cmbLexoraAbstracts->setCurrentIndex(0);
+    if (form.page.cmbLexoraAbstracts && form.page.cmbLexoraAbstracts->count() > 0)
+        form.page.cmbLexoraAbstracts->setCurrentIndex(0);
 }
 
 } // namespace lexora::pages

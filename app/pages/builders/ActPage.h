@@ -12,8 +12,8 @@
 namespace engine {
 class Connection;
 }
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -25,7 +25,7 @@ namespace lexora::pages {
 // the history list's selected entry (its Qt::UserRole data). HotBrowser: an
 // attached document goes to the law viewer window. A database error is shown
 // to the user; the page is then empty unless it was complete already.
-void navigate_to_hotbrowser(windows::MainForm& form, startup::ProgramContext& context,
+void navigate_to_hotbrowser(shell::Panes& form, startup::ProgramContext& context,
                             const QString& brwname, bool HotBrowser);
 
 // The page of an act as the legislation tab shows it, without showing it.

@@ -3,8 +3,8 @@
 #include "app/pages/builders/ActViewerTrail.h"
 
 #include "app/pages/builders/LinkNavigation.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/lawviewer/ActTrail.h"
 #include "platform/pageview/PageViewer.h"
 
@@ -21,13 +21,13 @@ namespace {
 
 class ActViewerTrail final : public QObject {
 public:
-    ActViewerTrail(windows::MainForm& form, startup::ProgramContext& context)
-        : QObject(form.brwWebBrowser2), m_form(form), m_context(context) {
+    ActViewerTrail(shell::Panes& form, startup::ProgramContext& context)
+        : QObject(form.page.brwWebBrowser2), m_form(form), m_context(context) {
         m_back = button(QStringLiteral("cmdpicback"), QStyle::SP_ArrowBack,
                         QStringLiteral("Προηγούμενο Νομοθέτημα (Alt+Αριστερό βέλος)"));
         m_forward = button(QStringLiteral("cmdpicforward"), QStyle::SP_ArrowForward,
                            QStringLiteral("Επόμενο Νομοθέτημα (Alt+Δεξί βέλος)"));
-        if (auto* box = qobject_cast<QBoxLayout*>(form.sspLaw->layout())) {
+        if (auto* box = qobject_cast<QBoxLayout*>(form.page.sspLaw->layout())) {
             box->insertWidget(0, m_forward);
             box->insertWidget(0, m_back);
         }
@@ -45,10 +45,10 @@ public:
             });
         }
         // The buttons stand where the act's print button does: the topics tab.
-        if (form.cmdpiclaw)
-            form.cmdpiclaw->installEventFilter(this);
+        if (form.page.cmdpiclaw)
+            form.page.cmdpiclaw->installEventFilter(this);
         // After the link handler, which was connected first.
-        connect(form.brwWebBrowser1, &PageViewer::BeforeNavigate2, this,
+        connect(form.page.brwWebBrowser1, &PageViewer::BeforeNavigate2, this,
                 [this](const QString&, bool& cancel) {
                     if (cancel && m_context.state.gOnTabThemata &&
                         m_context.state.gTopicsLawId != 0) {
@@ -60,9 +60,9 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_form.cmdpiclaw &&
+        if (watched == m_form.page.cmdpiclaw &&
             (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-            const bool shown = !m_form.cmdpiclaw->isHidden();
+            const bool shown = !m_form.page.cmdpiclaw->isHidden();
             m_back->setVisible(shown);
             m_forward->setVisible(shown);
         }
@@ -71,7 +71,7 @@ public:
 
 private:
     QToolButton* button(const QString& name, QStyle::StandardPixmap picture, const QString& tip) {
-        auto* b = new QToolButton(m_form.sspLaw);
+        auto* b = new QToolButton(m_form.page.sspLaw);
         b->setObjectName(name);
         b->setToolTip(tip);
         b->setIcon(b->style()->standardIcon(picture));
@@ -85,7 +85,7 @@ private:
         m_context.state.gCurrentLawId = *id;
         m_context.state.gTopicsLawId = *id;
         buildPageForLink(m_form, m_context, false);
-        WritePendingPage(m_context, *m_form.brwWebBrowser2);
+        WritePendingPage(m_context, *m_form.page.brwWebBrowser2);
         update();
     }
 
@@ -94,7 +94,7 @@ private:
         m_forward->setEnabled(m_trail.canGoForward());
     }
 
-    windows::MainForm& m_form;
+    shell::Panes& m_form;
     startup::ProgramContext& m_context;
     windows::ActTrail m_trail;
     QToolButton* m_back;
@@ -103,8 +103,8 @@ private:
 
 } // namespace
 
-void installActViewerTrail(windows::MainForm& form, startup::ProgramContext& context) {
-    if (form.brwWebBrowser1 && form.brwWebBrowser2 && form.sspLaw)
+void installActViewerTrail(shell::Panes& form, startup::ProgramContext& context) {
+    if (form.page.brwWebBrowser1 && form.page.brwWebBrowser2 && form.page.sspLaw)
         new ActViewerTrail(form, context); // owned by brwWebBrowser2
 }
 

@@ -4,8 +4,8 @@
 // topics tab is shown.
 #pragma once
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -15,6 +15,6 @@ namespace lexora::pages {
 
 // Call after connectLinkHandlers: the act a link opened is recorded once the
 // link handler has shown it.
-void installActViewerTrail(windows::MainForm& form, startup::ProgramContext& context);
+void installActViewerTrail(shell::Panes& form, startup::ProgramContext& context);
 
 } // namespace lexora::pages

@@ -10,12 +10,12 @@ namespace {
 
 class NoDocuments final : public AttachedDocuments {
 public:
-    void ShowLawFile(windows::MainForm&, startup::ProgramContext&, std::int32_t, bool) override {}
-    void ShowScheduleDocument(windows::MainForm&, startup::ProgramContext&, std::int32_t,
+    void ShowLawFile(shell::Panes&, startup::ProgramContext&, std::int32_t, bool) override {}
+    void ShowScheduleDocument(shell::Panes&, startup::ProgramContext&, std::int32_t,
                               QString& page) override {
         page.clear();
     }
-    QString WriteAbstractDocument(windows::MainForm&, startup::ProgramContext&,
+    QString WriteAbstractDocument(shell::Panes&, startup::ProgramContext&,
                                   const QString&) override {
         return {};
     }

@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -23,14 +23,14 @@ public:
     virtual ~AttachedDocuments();
     // Shows the document of act LawId; with HotBrowser in the law viewer
     // window, otherwise beside the main window's page viewer.
-    virtual void ShowLawFile(windows::MainForm& form, startup::ProgramContext& context,
+    virtual void ShowLawFile(shell::Panes& form, startup::ProgramContext& context,
                              std::int32_t LawId, bool HotBrowser) = 0;
     // Shows the document of template id; page receives the note page shown
     // instead of the text, or stays empty.
-    virtual void ShowScheduleDocument(windows::MainForm& form, startup::ProgramContext& context,
+    virtual void ShowScheduleDocument(shell::Panes& form, startup::ProgramContext& context,
                                       std::int32_t id, QString& page) = 0;
     // Writes a chart abstract's stored document; the file's path, or empty.
-    virtual QString WriteAbstractDocument(windows::MainForm& form, startup::ProgramContext& context,
+    virtual QString WriteAbstractDocument(shell::Panes& form, startup::ProgramContext& context,
                                           const QString& sql) = 0;
     // Forgets the type of the template document last shown.
     virtual void ClearDocumentType() = 0;

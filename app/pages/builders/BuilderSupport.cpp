@@ -1,14 +1,13 @@
-// Shared pieces of the page builders: key values, node toggling, the tab
-// caption, flag tests, counts, the busy pointer and the error report.
+// Shared pieces of the page builders: key values, node toggling, flag tests,
+// counts, the busy pointer and the error report.
 #include "app/pages/builders/BuilderSupport.h"
 
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 #include "platform/treeview/TreeNode.h"
 #include "routines/MessagePresenter.h"
 
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QTabWidget>
 
 #include <limits>
 
@@ -42,12 +41,6 @@ void toggleNode(trees::TreeNode& node) {
     }
 }
 
-QString selectedTabCaption(const windows::MainForm& form) {
-    if (!form.SSTab1)
-        return {};
-    return form.SSTab1->tabText(form.SSTab1->currentIndex());
-}
-
 bool flagIs(const dvRtns4::Variant& value, std::int64_t number) {
     return !value.isMissing() && value.toInt() == number;
 }
@@ -76,11 +69,11 @@ void reportDatabaseError(const QString& title, const engine::EngineError& error)
     dvRtns4::messagePresenter().show(request);
 }
 
-std::int32_t actIdFor(const windows::MainForm& form, std::int32_t currentLawId,
-                      const QString& brwname) {
+std::int32_t actIdFor(const shell::Panes& form, std::int32_t currentLawId, const QString& brwname) {
     if (brwname == QLatin1String("not_history"))
         return currentLawId;
-    const QListWidgetItem* entry = form.lsthistory ? form.lsthistory->currentItem() : nullptr;
+    const QListWidgetItem* entry =
+        form.tabs.lsthistory ? form.tabs.lsthistory->currentItem() : nullptr;
     if (!entry || !entry->isSelected())
         return 0;
     return entry->data(Qt::UserRole).toInt();

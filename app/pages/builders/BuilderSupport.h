@@ -1,7 +1,6 @@
 // Small pieces the page builders share: the numeric value of a key or an
-// address, opening or closing a clicked tree node, the caption of the main
-// window's selected tab, the busy pointer, reading a count, the flag tests
-// and the report of a database error.
+// address, opening or closing a clicked tree node, the busy pointer, reading
+// a count, the flag tests and the report of a database error.
 #pragma once
 
 #include "engine/Connection.h"
@@ -12,8 +11,8 @@
 
 #include <cstdint>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::trees {
 class TreeNode;
@@ -31,9 +30,6 @@ std::int32_t nodeId(const trees::TreeNode& node);
 // A clicked node with children opens or closes: "open" becomes "closed" and
 // the node collapses, anything else becomes "open" and the node expands.
 void toggleNode(trees::TreeNode& node);
-
-// The caption of the main window's selected tab; empty without a tab control.
-QString selectedTabCaption(const windows::MainForm& form);
 
 // True when the field holds that number (a null holds no number at all).
 bool flagIs(const dvRtns4::Variant& value, std::int64_t number);
@@ -59,7 +55,6 @@ namespace lexora::pages::detail {
 
 // The act a builder works on: gCurrentLawId for "not_history", otherwise the
 // id held by the history list's selected entry (0 when none is selected).
-std::int32_t actIdFor(const windows::MainForm& form, std::int32_t currentLawId,
-                      const QString& brwname);
+std::int32_t actIdFor(const shell::Panes& form, std::int32_t currentLawId, const QString& brwname);
 
 } // namespace lexora::pages::detail

@@ -7,8 +7,8 @@
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/builders/PageHandlers.h"
 #include "app/pages/builders/TemplatePage.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/treeview/TreeNode.h"
@@ -72,14 +72,14 @@ void WritePendingPage(startup::ProgramContext& context, PageViewer& viewer) {
     set_style(viewer);
 }
 
-void buildPageForLink(windows::MainForm& form, startup::ProgramContext& context, bool HotBrowser) {
+void buildPageForLink(shell::Panes& form, startup::ProgramContext& context, bool HotBrowser) {
     if (context.state.wIsSchedule)
         navigate_to_hotbrowserSchedule(form, context, kNotHistory);
     else
         navigate_to_hotbrowser(form, context, kNotHistory, HotBrowser);
 }
 
-void brwWebBrowser1_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void brwWebBrowser1_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                                     const QString& address, bool& cancel) {
     const std::optional<std::int32_t> id = decodeLinkAddress(address);
     if (!id)
@@ -88,11 +88,11 @@ void brwWebBrowser1_BeforeNavigate2(windows::MainForm& form, startup::ProgramCon
     context.state.gCurrentLawId = *id;
     context.state.gTopicsLawId = *id;
     buildPageForLink(form, context, false);
-    if (form.brwWebBrowser2)
-        WritePendingPage(context, *form.brwWebBrowser2);
+    if (form.page.brwWebBrowser2)
+        WritePendingPage(context, *form.page.brwWebBrowser2);
 }
 
-void actPage_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void actPage_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                              const QString& address, bool& cancel) {
     const std::optional<std::int32_t> id = decodeLinkAddress(address);
     if (!id)
@@ -105,7 +105,7 @@ void actPage_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& c
     windows::showLawViewer(form, context);
 }
 
-void brwhotbrowser_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void brwhotbrowser_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                                    PageViewer& brwhotbrowser, const QString& address,
                                    bool& cancel) {
     const std::optional<std::int32_t> id = decodeLinkAddress(address);
@@ -115,7 +115,7 @@ void brwhotbrowser_BeforeNavigate2(windows::MainForm& form, startup::ProgramCont
     showActInLawViewer(form, context, brwhotbrowser, *id);
 }
 
-void showActInLawViewer(windows::MainForm& form, startup::ProgramContext& context,
+void showActInLawViewer(shell::Panes& form, startup::ProgramContext& context,
                         PageViewer& brwhotbrowser, std::int32_t id) {
     context.state.gCurrentLawId = id;
     context.state.gViewerLawId = id;
@@ -123,10 +123,9 @@ void showActInLawViewer(windows::MainForm& form, startup::ProgramContext& contex
     WritePendingPage(context, brwhotbrowser);
 }
 
-void ShowLawTreeNode(windows::MainForm& form, startup::ProgramContext& context,
-                     trees::TreeNode& node) {
-    if (form.cmbLexoraAbstracts)
-        form.cmbLexoraAbstracts->clear();
+void ShowLawTreeNode(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node) {
+    if (form.page.cmbLexoraAbstracts)
+        form.page.cmbLexoraAbstracts->clear();
     const std::int32_t id = detail::nodeId(node);
     detail::toggleNode(node);
     ProgramState& state = context.state;
@@ -136,7 +135,7 @@ void ShowLawTreeNode(windows::MainForm& form, startup::ProgramContext& context,
 
     buildPageForLink(form, context, false);
 
-    PageViewer* viewer = form.brwWebBrowser3;
+    PageViewer* viewer = form.page.brwWebBrowser3;
     if (!viewer)
         return;
     if (state.gPageHtml.isEmpty() && !viewer->hasDocument())
@@ -154,15 +153,15 @@ void ShowLawTreeNode(windows::MainForm& form, startup::ProgramContext& context,
         set_style(*viewer);
 }
 
-void connectLinkHandlers(windows::MainForm& form, startup::ProgramContext& context) {
-    windows::MainForm* f = &form;
+void connectLinkHandlers(shell::Panes& form, startup::ProgramContext& context) {
+    shell::Panes* f = &form;
     startup::ProgramContext* c = &context;
-    if (form.brwWebBrowser1)
-        QObject::connect(form.brwWebBrowser1, &PageViewer::BeforeNavigate2, form.brwWebBrowser1,
-                         [f, c](const QString& address, bool& cancel) {
+    if (form.page.brwWebBrowser1)
+        QObject::connect(form.page.brwWebBrowser1, &PageViewer::BeforeNavigate2,
+                         form.page.brwWebBrowser1, [f, c](const QString& address, bool& cancel) {
                              brwWebBrowser1_BeforeNavigate2(*f, *c, address, cancel);
                          });
-    for (PageViewer* viewer : {form.brwWebBrowser2, form.brwWebBrowser3}) {
+    for (PageViewer* viewer : {form.page.brwWebBrowser2, form.page.brwWebBrowser3}) {
         if (viewer)
             QObject::connect(viewer, &PageViewer::BeforeNavigate2, viewer,
                              [f, c](const QString& address, bool& cancel) {

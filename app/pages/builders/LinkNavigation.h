@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -36,22 +36,22 @@ void WritePendingPage(startup::ProgramContext& context, PageViewer& viewer);
 
 // The page builder for the current tab: the template page on the
 // organisation-chart tabs, otherwise the act page.
-void buildPageForLink(windows::MainForm& form, startup::ProgramContext& context, bool HotBrowser);
+void buildPageForLink(shell::Panes& form, startup::ProgramContext& context, bool HotBrowser);
 
 // Navigation-start handlers.
 // brwWebBrowser1 (topic and chart pages): the act opens in brwWebBrowser2.
-void brwWebBrowser1_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void brwWebBrowser1_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                                     const QString& address, bool& cancel);
 // brwWebBrowser2 and brwWebBrowser3 (act pages): the act opens in a new law
 // viewer window.
-void actPage_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void actPage_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                              const QString& address, bool& cancel);
 // brwhotbrowser (the law viewer window): the act opens in the same viewer.
-void brwhotbrowser_BeforeNavigate2(windows::MainForm& form, startup::ProgramContext& context,
+void brwhotbrowser_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
                                    PageViewer& brwhotbrowser, const QString& address, bool& cancel);
 // Shows an act in the law viewer window's page viewer (or its document
 // controls), as a link inside that window does.
-void showActInLawViewer(windows::MainForm& form, startup::ProgramContext& context,
+void showActInLawViewer(shell::Panes& form, startup::ProgramContext& context,
                         PageViewer& brwhotbrowser, std::int32_t id);
 
 } // namespace lexora::pages

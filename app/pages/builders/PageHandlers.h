@@ -4,8 +4,8 @@
 // window's page viewers to the act links of their pages.
 #pragma once
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -16,14 +16,12 @@ class TreeNode;
 
 namespace lexora::pages {
 
-void ShowTopicPage(windows::MainForm& form, startup::ProgramContext& context,
-                   trees::TreeNode& node);
-void ShowLawTreeNode(windows::MainForm& form, startup::ProgramContext& context,
-                     trees::TreeNode& node);
-void ShowSchedulePage(windows::MainForm& form, startup::ProgramContext& context,
-                      trees::TreeNode& node, int index);
+void ShowTopicPage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node);
+void ShowLawTreeNode(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node);
+void ShowSchedulePage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node,
+                      int index);
 // Connects BeforeNavigate2 of brwWebBrowser1, brwWebBrowser2 and
 // brwWebBrowser3 to the link handlers; call once, after the controls exist.
-void connectLinkHandlers(windows::MainForm& form, startup::ProgramContext& context);
+void connectLinkHandlers(shell::Panes& form, startup::ProgramContext& context);
 
 } // namespace lexora::pages

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -18,9 +18,9 @@ struct ProgramContext;
 
 namespace lexora::pages::detail {
 
-std::optional<QString> topicPageHtml(windows::MainForm& form, startup::ProgramContext& context,
+std::optional<QString> topicPageHtml(shell::Panes& form, startup::ProgramContext& context,
                                      std::int32_t topicId);
-std::optional<QString> chartPageHtml(windows::MainForm& form, startup::ProgramContext& context,
+std::optional<QString> chartPageHtml(shell::Panes& form, startup::ProgramContext& context,
                                      std::int32_t nodeId);
 
 } // namespace lexora::pages::detail

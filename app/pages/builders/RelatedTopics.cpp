@@ -2,8 +2,8 @@
 #include "app/pages/builders/RelatedTopics.h"
 
 #include "app/pages/builders/BuilderSupport.h"
+#include "app/shell/Panes.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -38,9 +38,9 @@ std::vector<std::int32_t> ExtendActIdList(engine::Connection& connection, std::i
     return ids;
 }
 
-void addRelatedTopics(windows::MainForm& form, engine::Connection& connection, std::int32_t id,
+void addRelatedTopics(shell::Panes& form, engine::Connection& connection, std::int32_t id,
                       bool fromHistory) {
-    QComboBox* list = form.cmbLexoraAbstracts;
+    QComboBox* list = form.page.cmbLexoraAbstracts;
     const std::vector<std::int32_t> ids = ExtendActIdList(connection, id);
 
     engine::Recordset topics = connection.openRecordset(

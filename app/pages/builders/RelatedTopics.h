@@ -10,8 +10,8 @@
 
 class QComboBox;
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 
 namespace lexora::pages::detail {
@@ -24,7 +24,7 @@ std::vector<std::int32_t> ExtendActIdList(engine::Connection& connection, std::i
 // rows themselves are appended as they come; outside the history, topics
 // citing any row with the same act code follow, each text at most once in
 // the list. Throws engine::EngineError.
-void addRelatedTopics(windows::MainForm& form, engine::Connection& connection, std::int32_t id,
+void addRelatedTopics(shell::Panes& form, engine::Connection& connection, std::int32_t id,
                       bool fromHistory);
 
 } // namespace lexora::pages::detail

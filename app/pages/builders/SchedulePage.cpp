@@ -6,9 +6,9 @@
 #include "app/pages/builders/AttachedDocuments.h"
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/builders/PageText.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeNode.h"
@@ -23,8 +23,8 @@ namespace {
 
 const QString kBlank = QStringLiteral("about:blank");
 
-void setViewersVisible(windows::MainForm& form, bool visible) {
-    for (PageViewer* viewer : {form.brwWebBrowser1, form.brwWebBrowser2}) {
+void setViewersVisible(shell::Panes& form, bool visible) {
+    for (PageViewer* viewer : {form.page.brwWebBrowser1, form.page.brwWebBrowser2}) {
         if (viewer)
             viewer->setVisible(visible);
     }
@@ -32,15 +32,15 @@ void setViewersVisible(windows::MainForm& form, bool visible) {
 
 } // namespace
 
-std::optional<QString> detail::chartPageHtml(windows::MainForm& form,
-                                             startup::ProgramContext& context, std::int32_t id) {
+std::optional<QString> detail::chartPageHtml(shell::Panes& form, startup::ProgramContext& context,
+                                             std::int32_t id) {
     engine::Recordset rows = context.connection.execute(store::schedulePage(id));
     QString page = QStringLiteral(" ");
-    if (form.brwWebBrowser2)
-        form.brwWebBrowser2->Navigate(kBlank);
+    if (form.page.brwWebBrowser2)
+        form.page.brwWebBrowser2->Navigate(kBlank);
 
     if (rows.eof()) {
-        form.brwWebBrowser1->Navigate(kBlank);
+        form.page.brwWebBrowser1->Navigate(kBlank);
         return page;
     }
 
@@ -51,14 +51,14 @@ std::optional<QString> detail::chartPageHtml(windows::MainForm& form,
         rows.close();
         const QString path = attachedDocuments().WriteAbstractDocument(
             form, context, store::scheduleAbstractDocument(abstractId));
-        if (!path.isEmpty() && form.cmdpicprintabstr)
-            form.cmdpicprintabstr->hide();
+        if (!path.isEmpty() && form.page.cmdpicprintabstr)
+            form.page.cmdpicprintabstr->hide();
         return std::nullopt;
     }
 
     setViewersVisible(form, true);
     if (rows.value(QStringLiteral("abstr_descr")).isMissing()) {
-        form.brwWebBrowser1->Navigate(kBlank);
+        form.page.brwWebBrowser1->Navigate(kBlank);
         context.state.gScheduleAbstract = false;
         return std::nullopt;
     }
@@ -74,39 +74,39 @@ std::optional<QString> detail::chartPageHtml(windows::MainForm& form,
 
 namespace {
 
-void showSchedulePage(windows::MainForm& form, startup::ProgramContext& context,
-                      trees::TreeNode& node, int index) {
+void showSchedulePage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node,
+                      int index) {
     const std::int32_t id = detail::nodeId(node);
     context.state.gNodeMarker.clear();
     detail::toggleNode(node);
 
-    if (form.rtbWord) {
-        form.rtbWord->hide();
-        form.rtbWord->setEnabled(false);
+    if (form.page.rtbWord) {
+        form.page.rtbWord->hide();
+        form.page.rtbWord->setEnabled(false);
     }
-    if (form.cmdpicprintabstr)
-        form.cmdpicprintabstr->show();
+    if (form.page.cmdpicprintabstr)
+        form.page.cmdpicprintabstr->show();
     if (index == 0) {
         attachedDocuments().ClearDocumentType();
-        if (form.cmdpicWordlaw)
-            form.cmdpicWordlaw->setIcon(form.imListDocuments[3]);
+        if (form.page.cmdpicWordlaw)
+            form.page.cmdpicWordlaw->setIcon(form.page.imListDocuments[3]);
     }
 
     const std::optional<QString> page = detail::chartPageHtml(form, context, id);
     if (!page)
         return;
-    form.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    form.page.brwWebBrowser1->Document().body().setInnerHTML(*page);
     if (index == 0) {
         context.state.gCurrentLawId = 0;
         context.state.gTopicsLawId = 0;
     }
-    set_style(*form.brwWebBrowser1);
+    set_style(*form.page.brwWebBrowser1);
 }
 
 } // namespace
 
-void ShowSchedulePage(windows::MainForm& form, startup::ProgramContext& context,
-                      trees::TreeNode& node, int index) {
+void ShowSchedulePage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node,
+                      int index) {
     try {
         showSchedulePage(form, context, node, index);
     } catch (const engine::EngineError& error) {

@@ -5,9 +5,9 @@
 #include "app/pages/builders/AssembledText.h"
 #include "app/pages/builders/AttachedDocuments.h"
 #include "app/pages/builders/BuilderSupport.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "platform/richtext/DocumentBox.h"
 
 #include <QLabel>
@@ -23,7 +23,7 @@ bool isSingleRow(const engine::Recordset& header) {
            (detail::flagIs(wholeText, 0) && !display.isMissing() && display.toInt() != 1);
 }
 
-QString buildPage(windows::MainForm& form, startup::ProgramContext& context, std::int32_t id) {
+QString buildPage(shell::Panes& form, startup::ProgramContext& context, std::int32_t id) {
     engine::Recordset header = context.connection.openRecordset(store::templateHeader(id));
     if (context.state.gNodeMarker == QLatin1String("p") || header.eof())
         return {};
@@ -43,18 +43,18 @@ QString buildPage(windows::MainForm& form, startup::ProgramContext& context, std
         else
             page = text.page();
     }
-    if (form.lblDocument)
-        form.lblDocument->setText(title);
+    if (form.page.lblDocument)
+        form.page.lblDocument->setText(title);
     return page;
 }
 
 } // namespace
 
-void navigate_to_hotbrowserSchedule(windows::MainForm& form, startup::ProgramContext& context,
+void navigate_to_hotbrowserSchedule(shell::Panes& form, startup::ProgramContext& context,
                                     const QString& brwname) {
-    if (form.rtbWord) {
-        form.rtbWord->hide();
-        form.rtbWord->setEnabled(false);
+    if (form.page.rtbWord) {
+        form.page.rtbWord->hide();
+        form.page.rtbWord->setEnabled(false);
     }
     const std::int32_t id = detail::actIdFor(form, context.state.gCurrentLawId, brwname);
     try {

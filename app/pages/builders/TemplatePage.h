@@ -6,8 +6,8 @@
 
 #include <QString>
 
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -17,7 +17,7 @@ namespace lexora::pages {
 
 // brwname as for navigate_to_hotbrowser. A database error is shown to the
 // user and leaves the page empty.
-void navigate_to_hotbrowserSchedule(windows::MainForm& form, startup::ProgramContext& context,
+void navigate_to_hotbrowserSchedule(shell::Panes& form, startup::ProgramContext& context,
                                     const QString& brwname);
 
 } // namespace lexora::pages

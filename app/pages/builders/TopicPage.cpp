@@ -5,9 +5,9 @@
 #include "app/pages/PageStyling.h"
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/builders/PageText.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeNode.h"
@@ -20,13 +20,13 @@ const QString kBlank = QStringLiteral("about:blank");
 
 // The links to the acts an abstract cites; brwWebBrowser2 is cleared again
 // when there are none.
-QString actLinks(windows::MainForm& form, engine::Connection& connection,
+QString actLinks(shell::Panes& form, engine::Connection& connection,
                  const dvRtns4::Variant& abstractId) {
     engine::Recordset acts =
         connection.openRecordset(store::abstractLinks(static_cast<store::Id>(abstractId.toInt())),
                                  engine::CursorType::Keyset);
-    if (acts.eof() && form.brwWebBrowser2)
-        form.brwWebBrowser2->Navigate(kBlank);
+    if (acts.eof() && form.page.brwWebBrowser2)
+        form.page.brwWebBrowser2->Navigate(kBlank);
     QString links;
     for (; !acts.eof(); acts.moveNext()) {
         const QString id = acts.value(QStringLiteral("law_id")).toString();
@@ -38,8 +38,7 @@ QString actLinks(windows::MainForm& form, engine::Connection& connection,
     return links;
 }
 
-void showTopicPage(windows::MainForm& form, startup::ProgramContext& context,
-                   trees::TreeNode& node) {
+void showTopicPage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node) {
     const std::int32_t id = detail::nodeId(node);
     context.state.gScheduleAbstract = true;
     context.state.gNodeMarker.clear();
@@ -48,31 +47,30 @@ void showTopicPage(windows::MainForm& form, startup::ProgramContext& context,
     const std::optional<QString> page = detail::topicPageHtml(form, context, id);
     if (!page)
         return;
-    form.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    form.page.brwWebBrowser1->Document().body().setInnerHTML(*page);
     context.state.gCurrentLawId = 0;
     context.state.gTopicsLawId = 0;
-    set_style(*form.brwWebBrowser1);
+    set_style(*form.page.brwWebBrowser1);
 }
 
 } // namespace
 
-std::optional<QString> detail::topicPageHtml(windows::MainForm& form,
-                                             startup::ProgramContext& context,
+std::optional<QString> detail::topicPageHtml(shell::Panes& form, startup::ProgramContext& context,
                                              std::int32_t topicId) {
     ProgramState& state = context.state;
     engine::Recordset rows = context.connection.execute(store::topicPage(topicId));
 
-    if (form.brwWebBrowser2) {
-        form.brwWebBrowser2->Navigate(kBlank);
-        form.brwWebBrowser2->show();
+    if (form.page.brwWebBrowser2) {
+        form.page.brwWebBrowser2->Navigate(kBlank);
+        form.page.brwWebBrowser2->show();
     }
-    if (form.brwWebBrowserLawFile)
-        form.brwWebBrowserLawFile->hide();
-    if (form.rtbWordLawTopic)
-        form.rtbWordLawTopic->hide();
+    if (form.page.brwWebBrowserLawFile)
+        form.page.brwWebBrowserLawFile->hide();
+    if (form.page.rtbWordLawTopic)
+        form.page.rtbWordLawTopic->hide();
 
     if (rows.eof() || rows.value(QStringLiteral("abstr_descr")).isMissing()) {
-        form.brwWebBrowser1->Navigate(kBlank);
+        form.page.brwWebBrowser1->Navigate(kBlank);
         state.gAbstract = false;
         return std::nullopt;
     }
@@ -92,8 +90,7 @@ std::optional<QString> detail::topicPageHtml(windows::MainForm& form,
     return page;
 }
 
-void ShowTopicPage(windows::MainForm& form, startup::ProgramContext& context,
-                   trees::TreeNode& node) {
+void ShowTopicPage(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node) {
     try {
         showTopicPage(form, context, node);
     } catch (const engine::EngineError& error) {

@@ -4,8 +4,8 @@
 #include "app/pages/documents/DocumentCommands.h"
 
 #include "app/pages/documents/DocumentTexts.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "platform/office/ChosenProgram.h"
 #include "platform/office/OfficeApplication.h"
 #include "routines/MessagePresenter.h"

@@ -44,16 +44,16 @@ struct DocumentServices {
 
 class DocumentCommands final : public AttachedDocuments {
 public:
-    DocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+    DocumentCommands(shell::Panes& form, startup::ProgramContext& context,
                      DocumentServices services);
     ~DocumentCommands() override;
 
     // AttachedDocuments.
-    void ShowLawFile(windows::MainForm& form, startup::ProgramContext& context, std::int32_t LawId,
+    void ShowLawFile(shell::Panes& form, startup::ProgramContext& context, std::int32_t LawId,
                      bool HotBrowser) override;
-    void ShowScheduleDocument(windows::MainForm& form, startup::ProgramContext& context,
-                              std::int32_t id, QString& page) override;
-    QString WriteAbstractDocument(windows::MainForm& form, startup::ProgramContext& context,
+    void ShowScheduleDocument(shell::Panes& form, startup::ProgramContext& context, std::int32_t id,
+                              QString& page) override;
+    QString WriteAbstractDocument(shell::Panes& form, startup::ProgramContext& context,
                                   const QString& sql) override;
     void ClearDocumentType() override { gDocumentType.clear(); }
 
@@ -94,7 +94,7 @@ private:
     bool openInDocApplication(const QString& path);
     void printTemplateDocument();
 
-    windows::MainForm& m_form;
+    shell::Panes& m_form;
     startup::ProgramContext& m_context;
     DocumentServices m_services;
 

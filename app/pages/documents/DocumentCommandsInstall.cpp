@@ -3,7 +3,7 @@
 #include "app/pages/PageStyling.h"
 #include "app/pages/documents/DocumentCommands.h"
 #include "app/pages/documents/SaveAsPdf.h"
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "platform/office/ProcessRunner.h"
@@ -21,7 +21,7 @@ namespace {
 // The program's services and commands, deleted with the main window.
 class ProgramDocumentCommands final : public QObject {
 public:
-    ProgramDocumentCommands(windows::MainForm& form, startup::ProgramContext& context)
+    ProgramDocumentCommands(shell::Panes& form, startup::ProgramContext& context)
         : QObject(form.window), commands(form, context, {runner, printerDialog, clock}) {}
     ~ProgramDocumentCommands() override {
         if (&attachedDocuments() == &commands)
@@ -42,7 +42,7 @@ void onClick(QToolButton* button, std::function<void()> handler) {
 
 } // namespace
 
-void connectDocumentCommands(DocumentCommands& commands, windows::MainForm& form,
+void connectDocumentCommands(DocumentCommands& commands, shell::Panes& form,
                              windows::MainWindowHooks& hooks, windows::LawViewerHooks& viewerHooks,
                              PrintDialogService& printerDialog) {
     setAttachedDocuments(&commands);
@@ -51,24 +51,24 @@ void connectDocumentCommands(DocumentCommands& commands, windows::MainForm& form
         commands.cmdhotconnprint_Click(viewer);
     };
 
-    onClick(form.cmdpicWordlaw, [&commands] { commands.cmdpicWordlaw_Click(); });
-    onClick(form.cmdpiclaw, [&commands] { commands.cmdpiclaw_Click(); });
-    onClick(form.cmdpiclawhist, [&commands] { commands.cmdpiclawhist_Click(); });
-    onClick(form.cmdpicprintabstr, [&commands] { commands.cmdpicprintabstr_Click(); });
+    onClick(form.page.cmdpicWordlaw, [&commands] { commands.cmdpicWordlaw_Click(); });
+    onClick(form.page.cmdpiclaw, [&commands] { commands.cmdpiclaw_Click(); });
+    onClick(form.page.cmdpiclawhist, [&commands] { commands.cmdpiclawhist_Click(); });
+    onClick(form.page.cmdpicprintabstr, [&commands] { commands.cmdpicprintabstr_Click(); });
 
-    for (PageViewer* viewer : {form.brwWebBrowser1, form.brwWebBrowser2, form.brwWebBrowser3,
-                               form.brwWebBrowserLawFile}) {
+    for (PageViewer* viewer : {form.page.brwWebBrowser1, form.page.brwWebBrowser2,
+                               form.page.brwWebBrowser3, form.page.brwWebBrowserLawFile}) {
         if (viewer)
             viewer->setPrintDialogService(&printerDialog);
     }
     // An attached HTML document is styled as the program's own pages are.
-    if (PageViewer* fileViewer = form.brwWebBrowserLawFile) {
+    if (PageViewer* fileViewer = form.page.brwWebBrowserLawFile) {
         QObject::connect(fileViewer, &PageViewer::NavigateComplete2, fileViewer,
                          [fileViewer] { set_style(*fileViewer); });
     }
 }
 
-DocumentCommands& installDocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+DocumentCommands& installDocumentCommands(shell::Panes& form, startup::ProgramContext& context,
                                           windows::MainWindowHooks& hooks,
                                           windows::LawViewerHooks& viewerHooks) {
     auto* owner = new ProgramDocumentCommands(form, context);

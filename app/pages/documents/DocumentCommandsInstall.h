@@ -3,8 +3,10 @@
 // dialog, the closeDocuments hook and the law viewer's print button.
 #pragma once
 
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct MainWindowHooks;
 struct LawViewerHooks;
 } // namespace lexora::windows
@@ -21,7 +23,7 @@ class PrintDialogService;
 // the attached documents; fills viewerHooks.print, which the caller hands to
 // setLawViewerHooks with the rest of the law viewer's hooks. The commands
 // must outlive the window.
-void connectDocumentCommands(DocumentCommands& commands, windows::MainForm& form,
+void connectDocumentCommands(DocumentCommands& commands, shell::Panes& form,
                              windows::MainWindowHooks& hooks, windows::LawViewerHooks& viewerHooks,
                              PrintDialogService& printerDialog);
 
@@ -29,7 +31,7 @@ void connectDocumentCommands(DocumentCommands& commands, windows::MainForm& form
 // QProcess, QPrintDialog, the system clock), owned by the main window and
 // connected as connectDocumentCommands does. Call once, after the window's
 // controls exist.
-DocumentCommands& installDocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+DocumentCommands& installDocumentCommands(shell::Panes& form, startup::ProgramContext& context,
                                           windows::MainWindowHooks& hooks,
                                           windows::LawViewerHooks& viewerHooks);
 

@@ -6,9 +6,9 @@
 
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/documents/DocumentTexts.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "controls/progress/Progress.h"
 #include "platform/office/OfficeApplication.h"
@@ -47,7 +47,7 @@ QString textOf(const engine::Recordset& row, const QString& name) {
 
 } // namespace
 
-DocumentCommands::DocumentCommands(windows::MainForm& form, startup::ProgramContext& context,
+DocumentCommands::DocumentCommands(shell::Panes& form, startup::ProgramContext& context,
                                    DocumentServices services)
     : m_form(form), m_context(context), m_services(services) {}
 
@@ -80,8 +80,7 @@ QString DocumentCommands::WriteDocumentFile(const QString& sql, const QString& t
     }
 }
 
-QString DocumentCommands::WriteAbstractDocument(windows::MainForm&,
-                                                startup::ProgramContext& context,
+QString DocumentCommands::WriteAbstractDocument(shell::Panes&, startup::ProgramContext& context,
                                                 const QString& sql) {
     try {
         engine::Recordset row = context.connection.openRecordset(sql);
@@ -105,7 +104,7 @@ void DocumentCommands::StepProgress(Dravik::Progress& progress) {
 }
 
 void DocumentCommands::PlaceProgressBar(const QWidget& target, bool visible) {
-    Dravik::Progress* bar = m_form.ProgressBar1;
+    Dravik::Progress* bar = m_form.page.ProgressBar1;
     if (!bar)
         return;
     // The bar lives on the main window; the target may sit deeper in it.
@@ -120,14 +119,10 @@ void DocumentCommands::PlaceProgressBar(const QWidget& target, bool visible) {
         bar->raise();
 }
 
-void DocumentCommands::ShowLawFile(windows::MainForm& form, startup::ProgramContext& context,
+void DocumentCommands::ShowLawFile(shell::Panes& form, startup::ProgramContext& context,
                                    std::int32_t LawId, bool HotBrowser) {
-    const QString tab = detail::selectedTabCaption(form);
-    PageViewer* v = nullptr;
-    if (tab == kTabTopics)
-        v = form.brwWebBrowser2;
-    else if (tab == kTabLegislation || tab == kTabHistory)
-        v = form.brwWebBrowser3;
+    const shell::Tab tab = form.tabs.currentTab();
+    PageViewer* v = form.page.actViewer(tab);
     PageViewer* mainViewer = v;
     windows::frmhotbrowser* viewerWindow = nullptr;
     if (HotBrowser) {
@@ -152,16 +147,14 @@ void DocumentCommands::ShowLawFile(windows::MainForm& form, startup::ProgramCont
         if (PageViewer* under = HotBrowser ? mainViewer : v)
             PlaceProgressBar(*under, true);
         gLoadStartTime = m_services.clock.secondsSinceMidnight();
-        const QString path = WriteDocumentFile(sql, kRtf, form.ProgressBar1);
+        const QString path = WriteDocumentFile(sql, kRtf, form.page.ProgressBar1);
         if (path.isEmpty())
             return;
         richtext::DocumentBox* b = nullptr;
         if (HotBrowser)
             b = viewerWindow->rtbhotBrowser;
-        else if (tab == kTabTopics)
-            b = form.rtbWordLawTopic;
-        else if (tab == kTabLegislation || tab == kTabHistory)
-            b = form.rtbWordLaw;
+        else
+            b = form.page.actDocumentBox(tab);
         if (!b)
             return;
         b->setEnabled(true);
@@ -177,7 +170,8 @@ void DocumentCommands::ShowLawFile(windows::MainForm& form, startup::ProgramCont
         const QString path = WriteDocumentFile(sql, kHtml, nullptr);
         if (path.isEmpty())
             return;
-        PageViewer* f = HotBrowser ? viewerWindow->brwFilehotbrowser : form.brwWebBrowserLawFile;
+        PageViewer* f =
+            HotBrowser ? viewerWindow->brwFilehotbrowser : form.page.brwWebBrowserLawFile;
         if (!f)
             return;
         f->setGeometry(v->geometry());
@@ -191,9 +185,8 @@ void DocumentCommands::ShowLawFile(windows::MainForm& form, startup::ProgramCont
     }
 }
 
-void DocumentCommands::ShowScheduleDocument(windows::MainForm& form,
-                                            startup::ProgramContext& context, std::int32_t id,
-                                            QString& page) {
+void DocumentCommands::ShowScheduleDocument(shell::Panes& form, startup::ProgramContext& context,
+                                            std::int32_t id, QString& page) {
     page.clear();
     const QString sql = store::templateDocument(id);
     try {
@@ -216,20 +209,20 @@ void DocumentCommands::ShowScheduleDocument(windows::MainForm& form,
     detail::BusyPointer busy;
     bool failed = false;
     if (gDocumentType == kRtf) {
-        if (form.rtbWord && form.brwWebBrowser2) {
-            form.rtbWord->setEnabled(true);
-            failed = !form.rtbWord->LoadFile(path);
-            form.rtbWord->setGeometry(form.brwWebBrowser2->geometry());
+        if (form.page.rtbWord && form.page.brwWebBrowser2) {
+            form.page.rtbWord->setEnabled(true);
+            failed = !form.page.rtbWord->LoadFile(path);
+            form.page.rtbWord->setGeometry(form.page.brwWebBrowser2->geometry());
             if (!failed) {
-                form.rtbWord->show();
-                form.brwWebBrowser2->hide();
+                form.page.rtbWord->show();
+                form.page.brwWebBrowser2->hide();
             }
         }
     } else if (office::officeKindFor(gDocumentType) == office::OfficeKind::Spreadsheet) {
-        if (form.rtbWord)
-            form.rtbWord->hide();
-        if (form.brwWebBrowser2)
-            form.brwWebBrowser2->show();
+        if (form.page.rtbWord)
+            form.page.rtbWord->hide();
+        if (form.page.brwWebBrowser2)
+            form.page.brwWebBrowser2->show();
         // The note names the program that will open the spreadsheet here.
         const QString chosen = context.state.gDocumentViewerPath;
         const QString program = chosen.isEmpty() ? kSpreadsheetName : chosen.toHtmlEscaped();
@@ -237,15 +230,16 @@ void DocumentCommands::ShowScheduleDocument(windows::MainForm& form,
                kSpreadsheetNote3a + program + kSpreadsheetNote3b + kSpreadsheetNote4a + program +
                kSpreadsheetNote4b;
     }
-    if (context.state.gDocumentViewerPath.isEmpty() && form.cmdpicWordlaw) {
-        form.cmdpicWordlaw->setIcon(form.imListDocuments[DocumentIconIndex(gDocumentType)]);
-        form.cmdpicWordlaw->setToolTip(gDocumentType == kRtf ? kTipWord : kTipExcel);
+    if (context.state.gDocumentViewerPath.isEmpty() && form.page.cmdpicWordlaw) {
+        form.page.cmdpicWordlaw->setIcon(
+            form.page.imListDocuments[DocumentIconIndex(gDocumentType)]);
+        form.page.cmdpicWordlaw->setToolTip(gDocumentType == kRtf ? kTipWord : kTipExcel);
     }
     if (failed) {
-        if (form.rtbWord)
-            form.rtbWord->hide();
-        if (form.brwWebBrowser2)
-            form.brwWebBrowser2->show();
+        if (form.page.rtbWord)
+            form.page.rtbWord->hide();
+        if (form.page.brwWebBrowser2)
+            form.page.brwWebBrowser2->show();
     }
 }
 

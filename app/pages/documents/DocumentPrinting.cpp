@@ -5,8 +5,8 @@
 
 #include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/documents/DocumentTexts.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "platform/office/OfficeApplication.h"
 #include "platform/pageview/PageViewer.h"
@@ -84,9 +84,9 @@ void DocumentCommands::cmdpiclaw_Click() {
         dvRtns4::messagePresenter().show({dvRtns4::MsgIcon::Critical, kNoActTitle, kNoActText});
         return;
     }
-    const QString tab = detail::selectedTabCaption(m_form);
-    if (tab != kTabChart && tab != kTabDocumentGuide) {
-        PrintActView(m_form.rtbWordLawTopic, m_form.brwWebBrowserLawFile, m_form.brwWebBrowser2);
+    if (!m_form.tabs.onChartTab()) {
+        PrintActView(m_form.page.rtbWordLawTopic, m_form.page.brwWebBrowserLawFile,
+                     m_form.page.brwWebBrowser2);
         return;
     }
     if (!gDocumentType.isEmpty())
@@ -116,7 +116,8 @@ void DocumentCommands::printTemplateDocument() {
 }
 
 void DocumentCommands::cmdpiclawhist_Click() {
-    PrintActView(m_form.rtbWordLaw, m_form.brwWebBrowserLawFile, m_form.brwWebBrowser3);
+    PrintActView(m_form.page.rtbWordLaw, m_form.page.brwWebBrowserLawFile,
+                 m_form.page.brwWebBrowser3);
 }
 
 void DocumentCommands::cmdhotconnprint_Click(windows::frmhotbrowser& viewer) {
@@ -125,7 +126,7 @@ void DocumentCommands::cmdhotconnprint_Click(windows::frmhotbrowser& viewer) {
 }
 
 void DocumentCommands::cmdpicprintabstr_Click() {
-    PageViewer* viewer = m_form.brwWebBrowser1;
+    PageViewer* viewer = m_form.page.brwWebBrowser1;
     if (!viewer)
         return;
     try {

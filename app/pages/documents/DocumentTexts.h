@@ -1,15 +1,10 @@
-// The captions the document commands recognise and the texts they show.
+// The texts the document commands show.
 #pragma once
 
 #include <QString>
 
 namespace lexora::pages::documents_text {
 
-inline const QString kTabTopics = QStringLiteral("Θέματα");
-inline const QString kTabLegislation = QStringLiteral("Νομοθετήματα");
-inline const QString kTabHistory = QStringLiteral("Ιστορικό");
-inline const QString kTabChart = QStringLiteral("Οργανόγραμμα");
-inline const QString kTabDocumentGuide = QStringLiteral("Οδηγός Εγγράφων");
 inline const QString kSpreadsheetNote1 =
     QStringLiteral("<p>To υπόδειγμα που επιλέξατε να προβάλετε είναι ένα <b>αρχείο excel</b>.</p>");
 inline const QString kSpreadsheetNote2 =

@@ -3,9 +3,9 @@
 // shows the print buttons, and the PDF buttons follow without it knowing.
 #include "app/pages/documents/SaveAsPdf.h"
 
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "engine/Connection.h"
 #include "engine/EngineError.h"
@@ -147,13 +147,14 @@ bool SaveShownAsPdf(QWidget* parent, const PdfSource& source, const QString& pro
     return false;
 }
 
-void installSaveAsPdf(windows::MainForm& f, startup::ProgramContext& context,
+void installSaveAsPdf(shell::Panes& f, startup::ProgramContext& context,
                       windows::LawViewerHooks& viewerHooks, PdfFileChooser& chooser) {
     ProgramState& state = context.state;
     engine::Connection& connection = context.connection;
 
     pdfButtonBeside(
-        f.cmdpiclaw, QStringLiteral("cmdpdflaw"), kActTip, [&f, &state, &connection, &chooser] {
+        f.page.cmdpiclaw, QStringLiteral("cmdpdflaw"), kActTip,
+        [&f, &state, &connection, &chooser] {
             if (state.gTopicsLawId == 0) {
                 dvRtns4::messagePresenter().show(
                     {dvRtns4::MsgIcon::Critical,
@@ -164,20 +165,21 @@ void installSaveAsPdf(windows::MainForm& f, startup::ProgramContext& context,
                          "σύνδεσμο του Νομοθετήματος που θέλετε να αποθηκεύσετε.")});
                 return;
             }
-            SaveShownAsPdf(f.window, {f.rtbWordLawTopic, f.brwWebBrowserLawFile, f.brwWebBrowser2},
-                           pdfFileName(actCode(connection, state.gTopicsLawId), kActFallback),
-                           chooser);
+            SaveShownAsPdf(
+                f.window,
+                {f.page.rtbWordLawTopic, f.page.brwWebBrowserLawFile, f.page.brwWebBrowser2},
+                pdfFileName(actCode(connection, state.gTopicsLawId), kActFallback), chooser);
         });
-    pdfButtonBeside(f.cmdpiclawhist, QStringLiteral("cmdpdflawhist"), kActTip,
-                    [&f, &state, &connection, &chooser] {
-                        SaveShownAsPdf(
-                            f.window, {f.rtbWordLaw, f.brwWebBrowserLawFile, f.brwWebBrowser3},
-                            pdfFileName(actCode(connection, state.gCurrentLawId), kActFallback),
-                            chooser);
-                    });
-    pdfButtonBeside(f.cmdpicprintabstr, QStringLiteral("cmdpdfabstr"),
+    pdfButtonBeside(
+        f.page.cmdpiclawhist, QStringLiteral("cmdpdflawhist"), kActTip,
+        [&f, &state, &connection, &chooser] {
+            SaveShownAsPdf(
+                f.window, {f.page.rtbWordLaw, f.page.brwWebBrowserLawFile, f.page.brwWebBrowser3},
+                pdfFileName(actCode(connection, state.gCurrentLawId), kActFallback), chooser);
+        });
+    pdfButtonBeside(f.page.cmdpicprintabstr, QStringLiteral("cmdpdfabstr"),
                     QStringLiteral("Αποθήκευση Περίληψης ως PDF"), [&f, &chooser] {
-                        SaveShownAsPdf(f.window, {nullptr, nullptr, f.brwWebBrowser1},
+                        SaveShownAsPdf(f.window, {nullptr, nullptr, f.page.brwWebBrowser1},
                                        pdfFileName({}, QStringLiteral("Περίληψη")), chooser);
                     });
 

@@ -23,8 +23,10 @@ class DocumentBox;
 namespace lexora::startup {
 struct ProgramContext;
 }
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct LawViewerHooks;
 } // namespace lexora::windows
 
@@ -54,7 +56,7 @@ bool SaveShownAsPdf(QWidget* parent, const PdfSource& source, const QString& pro
 
 // Adds the buttons beside the main window's print buttons and, through the
 // law viewer's hooks, beside its print button.
-void installSaveAsPdf(windows::MainForm& form, startup::ProgramContext& context,
+void installSaveAsPdf(shell::Panes& form, startup::ProgramContext& context,
                       windows::LawViewerHooks& viewerHooks, PdfFileChooser& chooser);
 
 } // namespace lexora::pages

@@ -34,8 +34,8 @@ protected:
         // Every tree and viewer holds something before the press.
         for (TreeControl* t : allTrees())
             t->addNode({}, QStringLiteral("l777"), QStringLiteral("παλιό"), QStringLiteral("open"));
-        lexora::trees::FillTopicTree(*f.tvwTree, data.connection(), {}, false, {}, true);
-        for (auto* viewer : {f.brwWebBrowser1, f.brwWebBrowser2, f.brwWebBrowser3})
+        lexora::trees::FillTopicTree(*f.tabs.tvwTree, data.connection(), {}, false, {}, true);
+        for (auto* viewer : {f.page.brwWebBrowser1, f.page.brwWebBrowser2, f.page.brwWebBrowser3})
             viewer->Navigate(QStringLiteral("about:blank#old"));
     }
     void onTab(Tab tab) {
@@ -46,7 +46,8 @@ protected:
         s.gOnTabOrganogramma_N = tab == Tab::ChartN;
     }
     std::vector<TreeControl*> allTrees() {
-        return {f.tvwTree, f.tvwTreelaw, f.tvwTreeschedule[0], f.tvwTreeschedule[1]};
+        return {f.tabs.tvwTree, f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0],
+                f.tabs.tvwTreeschedule[1]};
     }
     static bool blanked(lexora::pages::PageViewer* viewer) {
         return viewer->LocationURL() == QStringLiteral("about:blank");
@@ -55,38 +56,38 @@ protected:
 
     searchtest::SearchDatabase data;
     searchtest::SearchWindow window;
-    lexora::windows::MainForm& f = window.form;
+    lexora::shell::Panes& f = window.form;
     testsupport::RecordingMessages messages;
 };
 
 TEST_F(DispatchTest, TopicsTab) {
     onTab(Tab::Topics);
-    f.txtsearch[0]->setText(QStringLiteral("  ισοτητα "));
+    f.tabs.txtsearch[0]->setText(QStringLiteral("  ισοτητα "));
     press(0); // titles: the tree as it stands
-    EXPECT_EQ(f.tvwTree->nodeCount(), 10);
-    EXPECT_EQ(markedKeys(*f.tvwTree), (QStringList{"l111", "l3"}));
-    EXPECT_TRUE(blanked(f.brwWebBrowser1) && blanked(f.brwWebBrowser2));
-    EXPECT_FALSE(blanked(f.brwWebBrowser3));
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
+    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l3"}));
+    EXPECT_TRUE(blanked(f.page.brwWebBrowser1) && blanked(f.page.brwWebBrowser2));
+    EXPECT_FALSE(blanked(f.page.brwWebBrowser3));
 
-    f.txtsearch[0]->clear();
+    f.tabs.txtsearch[0]->clear();
     press(0); // an empty title box still runs: marks go, all collapses
-    EXPECT_EQ(f.tvwTree->nodeCount(), 10);
-    EXPECT_TRUE(markedKeys(*f.tvwTree).isEmpty());
-    EXPECT_TRUE(expandedKeys(*f.tvwTree).isEmpty());
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
+    EXPECT_TRUE(markedKeys(*f.tabs.tvwTree).isEmpty());
+    EXPECT_TRUE(expandedKeys(*f.tabs.tvwTree).isEmpty());
 
-    f.txtsearch[1]->setText(QStringLiteral("αδεια"));
+    f.tabs.txtsearch[1]->setText(QStringLiteral("αδεια"));
     press(1); // keywords: the tree is refilled around the matches
-    EXPECT_EQ(f.tvwTree->nodeCount(), 9);
-    EXPECT_EQ(markedKeys(*f.tvwTree), (QStringList{"l111", "l12"}));
-    EXPECT_EQ(expandedKeys(*f.tvwTree), (QStringList{"l1", "l11"}));
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 9);
+    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(expandedKeys(*f.tabs.tvwTree), (QStringList{"l1", "l11"}));
 
-    f.txtsearch[1]->setText(QStringLiteral("   "));
+    f.tabs.txtsearch[1]->setText(QStringLiteral("   "));
     press(1); // blank: the full fill
-    EXPECT_EQ(f.tvwTree->nodeCount(), 9);
-    EXPECT_TRUE(markedKeys(*f.tvwTree).isEmpty());
-    EXPECT_TRUE(expandedKeys(*f.tvwTree).isEmpty());
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 9);
+    EXPECT_TRUE(markedKeys(*f.tabs.tvwTree).isEmpty());
+    EXPECT_TRUE(expandedKeys(*f.tabs.tvwTree).isEmpty());
 
-    for (TreeControl* t : {f.tvwTreelaw, f.tvwTreeschedule[0], f.tvwTreeschedule[1]})
+    for (TreeControl* t : {f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0], f.tabs.tvwTreeschedule[1]})
         EXPECT_EQ(t->nodeCount(), 1); // other tabs untouched
 }
 
@@ -103,16 +104,16 @@ TEST_F(DispatchTest, LegislationTab) {
         {1, "  ", {}},
     };
     for (const auto& c : cases) {
-        f.brwWebBrowser3->Navigate(QStringLiteral("about:blank#old"));
-        f.txtsearchlaw[static_cast<std::size_t>(c.button)]->setText(QString::fromUtf8(c.text));
+        f.page.brwWebBrowser3->Navigate(QStringLiteral("about:blank#old"));
+        f.tabs.txtsearchlaw[static_cast<std::size_t>(c.button)]->setText(QString::fromUtf8(c.text));
         press(c.button);
-        EXPECT_EQ(f.tvwTreelaw->nodeCount(), 6) << c.text;
-        EXPECT_EQ(markedKeys(*f.tvwTreelaw), c.marked) << c.text;
-        EXPECT_TRUE(blanked(f.brwWebBrowser3)) << c.text;
-        f.txtsearchlaw[static_cast<std::size_t>(c.button)]->clear();
+        EXPECT_EQ(f.tabs.tvwTreelaw->nodeCount(), 6) << c.text;
+        EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), c.marked) << c.text;
+        EXPECT_TRUE(blanked(f.page.brwWebBrowser3)) << c.text;
+        f.tabs.txtsearchlaw[static_cast<std::size_t>(c.button)]->clear();
     }
-    EXPECT_FALSE(blanked(f.brwWebBrowser1));
-    EXPECT_EQ(f.tvwTree->nodeCount(), 10); // the topics tab's tree is untouched
+    EXPECT_FALSE(blanked(f.page.brwWebBrowser1));
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10); // the topics tab's tree is untouched
 }
 
 TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
@@ -122,20 +123,20 @@ TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
     } tabs[] = {{Tab::ChartP, 0}, {Tab::ChartN, 1}};
     for (const auto& t : tabs) {
         onTab(t.tab);
-        TreeControl* own = f.tvwTreeschedule[t.index];
-        TreeControl* other = f.tvwTreeschedule[1 - t.index];
+        TreeControl* own = f.tabs.tvwTreeschedule[t.index];
+        TreeControl* other = f.tabs.tvwTreeschedule[1 - t.index];
         const int otherCount = other->nodeCount();
 
-        f.txtsearchSchedule[t.index]->setText(QStringLiteral("τμήμα"));
+        f.tabs.txtsearchSchedule[t.index]->setText(QStringLiteral("τμήμα"));
         press(1); // no action on these tabs
         EXPECT_EQ(own->node(QStringLiteral("l100")), nullptr);
 
         press(0);
         EXPECT_EQ(own->nodeCount(), 6);
         EXPECT_EQ(markedKeys(*own), (QStringList{"l100", "l101"}));
-        EXPECT_TRUE(blanked(f.brwWebBrowser3));
+        EXPECT_TRUE(blanked(f.page.brwWebBrowser3));
 
-        f.txtsearchSchedule[t.index]->setText(QStringLiteral(" "));
+        f.tabs.txtsearchSchedule[t.index]->setText(QStringLiteral(" "));
         press(0);
         EXPECT_EQ(own->nodeCount(), 6);
         EXPECT_TRUE(markedKeys(*own).isEmpty());
@@ -145,15 +146,16 @@ TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
 
 TEST_F(DispatchTest, HistoryTabDoesNothing) {
     onTab(Tab::History);
-    for (auto* box : {f.txtsearch[0], f.txtsearch[1], f.txtsearchlaw[0], f.txtsearchlaw[1],
-                      f.txtsearchSchedule[0], f.txtsearchSchedule[1]})
+    for (auto* box :
+         {f.tabs.txtsearch[0], f.tabs.txtsearch[1], f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1],
+          f.tabs.txtsearchSchedule[0], f.tabs.txtsearchSchedule[1]})
         box->setText(QStringLiteral("αδεια"));
     press(0);
     press(1);
-    EXPECT_EQ(f.tvwTree->nodeCount(), 10);
-    for (TreeControl* t : {f.tvwTreelaw, f.tvwTreeschedule[0], f.tvwTreeschedule[1]})
+    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
+    for (TreeControl* t : {f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0], f.tabs.tvwTreeschedule[1]})
         EXPECT_EQ(t->nodeCount(), 1);
-    for (auto* viewer : {f.brwWebBrowser1, f.brwWebBrowser2, f.brwWebBrowser3})
+    for (auto* viewer : {f.page.brwWebBrowser1, f.page.brwWebBrowser2, f.page.brwWebBrowser3})
         EXPECT_FALSE(blanked(viewer));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -161,7 +163,7 @@ TEST_F(DispatchTest, HistoryTabDoesNothing) {
 TEST_F(DispatchTest, SearchErrorIsShownAndThePointerRestored) {
     searchtest::SearchDatabase broken(QStringLiteral("DROP TABLE ABSTRACT_KEYS;"));
     broken.context.state.gOnTabThemata = true;
-    f.txtsearch[1]->setText(QStringLiteral("αδεια"));
+    f.tabs.txtsearch[1]->setText(QStringLiteral("αδεια"));
     cmdsearch_Click(f, broken.context, 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
@@ -171,7 +173,7 @@ TEST_F(DispatchTest, SearchErrorIsShownAndThePointerRestored) {
     // The program goes on: the same press on a sound database works.
     data.context.state.gOnTabThemata = true;
     press(1);
-    EXPECT_EQ(markedKeys(*f.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l12"}));
 }
 
 // --- Enter in a search box --------------------------------------------------
@@ -181,7 +183,7 @@ protected:
     SearchBoxTest() {
         lexora::search::installSearch(f, hooks, data.context);
         for (int i = 0; i < 2; ++i)
-            QObject::connect(f.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
+            QObject::connect(f.tabs.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
                              [this, i] { pressed.push_back(i); });
         window.window->show();
         window.window->activateWindow();
@@ -201,8 +203,9 @@ TEST_F(SearchBoxTest, EnterPressesTheButtonOfTheFocusedBox) {
         QLineEdit* box;
         int button;
     } cases[] = {
-        {f.txtsearch[0], 0},    {f.txtsearch[1], 1},         {f.txtsearchlaw[0], 0},
-        {f.txtsearchlaw[1], 1}, {f.txtsearchSchedule[0], 0}, {f.txtsearchSchedule[1], 0},
+        {f.tabs.txtsearch[0], 0},         {f.tabs.txtsearch[1], 1},
+        {f.tabs.txtsearchlaw[0], 0},      {f.tabs.txtsearchlaw[1], 1},
+        {f.tabs.txtsearchSchedule[0], 0}, {f.tabs.txtsearchSchedule[1], 0},
     };
     for (const auto& c : cases) {
         pressed.clear();
@@ -214,9 +217,9 @@ TEST_F(SearchBoxTest, EnterPressesTheButtonOfTheFocusedBox) {
 TEST_F(SearchBoxTest, ButtonStopsBeingTheDefaultWhenItsBoxLosesTheFocus) {
     auto* defaults = f.window->findChild<lexora::search::SearchDefaultButton*>();
     ASSERT_NE(defaults, nullptr);
-    enterIn(f.txtsearchlaw[1]);
-    EXPECT_EQ(defaults->defaultButton(), f.cmdsearch[1]);
-    f.tvwTree->setFocus();
+    enterIn(f.tabs.txtsearchlaw[1]);
+    EXPECT_EQ(defaults->defaultButton(), f.tabs.cmdsearch[1]);
+    f.tabs.tvwTree->setFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(defaults->defaultButton(), nullptr);
 }
@@ -224,12 +227,12 @@ TEST_F(SearchBoxTest, ButtonStopsBeingTheDefaultWhenItsBoxLosesTheFocus) {
 TEST_F(SearchBoxTest, EnterInTheLegislationKeywordBoxRunsTheKeywordSearch) {
     // The window connects its buttons to the searchClicked hook.
     for (int i = 0; i < 2; ++i)
-        QObject::connect(f.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
+        QObject::connect(f.tabs.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
                          [this, i] { hooks.searchClicked(i); });
     onTab(Tab::Laws);
-    f.txtsearchlaw[1]->setText(QStringLiteral("αξιολόγηση"));
-    enterIn(f.txtsearchlaw[1]);
-    EXPECT_EQ(markedKeys(*f.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
+    f.tabs.txtsearchlaw[1]->setText(QStringLiteral("αξιολόγηση"));
+    enterIn(f.tabs.txtsearchlaw[1]);
+    EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
 }
 
 } // namespace

@@ -100,21 +100,23 @@ SearchWindow::SearchWindow() : window(std::make_unique<QWidget>()) {
     for (int i = 0; i < 2; ++i) {
         const auto n = QString::number(i);
         const auto idx = static_cast<std::size_t>(i);
-        form.txtsearch[idx] = add(new QLineEdit(window.get()), QStringLiteral("txtsearch_") + n);
-        form.txtsearchlaw[idx] =
+        form.tabs.txtsearch[idx] =
+            add(new QLineEdit(window.get()), QStringLiteral("txtsearch_") + n);
+        form.tabs.txtsearchlaw[idx] =
             add(new QLineEdit(window.get()), QStringLiteral("txtsearchlaw_") + n);
-        form.txtsearchSchedule[idx] =
+        form.tabs.txtsearchSchedule[idx] =
             add(new QLineEdit(window.get()), QStringLiteral("txtsearchSchedule_") + n);
-        form.cmdsearch[idx] = add(new QToolButton(window.get()), QStringLiteral("cmdsearch_") + n);
-        form.tvwTreeschedule[idx] = tree(QStringLiteral("tvwTreeschedule_") + n);
+        form.tabs.cmdsearch[idx] =
+            add(new QToolButton(window.get()), QStringLiteral("cmdsearch_") + n);
+        form.tabs.tvwTreeschedule[idx] = tree(QStringLiteral("tvwTreeschedule_") + n);
     }
-    form.tvwTree = tree(QStringLiteral("tvwTree"));
-    form.tvwTreelaw = tree(QStringLiteral("tvwTreelaw"));
-    form.brwWebBrowser1 =
+    form.tabs.tvwTree = tree(QStringLiteral("tvwTree"));
+    form.tabs.tvwTreelaw = tree(QStringLiteral("tvwTreelaw"));
+    form.page.brwWebBrowser1 =
         add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser1"));
-    form.brwWebBrowser2 =
+    form.page.brwWebBrowser2 =
         add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser2"));
-    form.brwWebBrowser3 =
+    form.page.brwWebBrowser3 =
         add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser3"));
 }
 

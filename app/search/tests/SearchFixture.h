@@ -4,8 +4,8 @@
 // helpers that read the marking and opening of a tree.
 #pragma once
 
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "engine/Connection.h"
 #include "platform/treeview/TreeControl.h"
 #include "tests/support/FixtureDatabase.h"
@@ -39,7 +39,7 @@ public:
 struct SearchWindow {
     SearchWindow();
     std::unique_ptr<QWidget> window;
-    lexora::windows::MainForm form;
+    lexora::shell::Panes form;
 };
 
 } // namespace searchtest

@@ -5,9 +5,9 @@
 
 #include "platform/windowing/WindowPlacement.h"
 
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/dialogs/DesktopServices.h"
 #include "app/windows/dialogs/DialogTexts.h"
@@ -22,7 +22,7 @@
 
 namespace lexora::dialogs {
 
-Dialogs::Dialogs(windows::MainForm& form, startup::ProgramContext& context, DialogServices services,
+Dialogs::Dialogs(shell::Panes& form, startup::ProgramContext& context, DialogServices services,
                  QObject* parent)
     : QObject(parent), m_form(form), m_context(context), m_services(services) {}
 

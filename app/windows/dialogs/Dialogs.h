@@ -15,8 +15,10 @@ namespace lexora::startup {
 class ApplicationSettings;
 struct ProgramContext;
 } // namespace lexora::startup
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct MainWindowHooks;
 } // namespace lexora::windows
 
@@ -43,7 +45,7 @@ class Dialogs final : public QObject {
 public:
     // The windows belong to form.window (none: they stand alone); form and
     // context must outlive this object.
-    Dialogs(windows::MainForm& form, startup::ProgramContext& context, DialogServices services,
+    Dialogs(shell::Panes& form, startup::ProgramContext& context, DialogServices services,
             QObject* parent = nullptr);
     ~Dialogs() override;
 
@@ -74,7 +76,7 @@ private:
     QWidget* owner() const;
     template <class Window> Window& present(QPointer<Window>& slot, Window* created);
 
-    windows::MainForm& m_form;
+    shell::Panes& m_form;
     startup::ProgramContext& m_context;
     DialogServices m_services;
 

@@ -2,7 +2,7 @@
 // window so that they go with it.
 #include "app/windows/dialogs/DialogsInstall.h"
 
-#include "app/windows/MainForm.h"
+#include "app/shell/Panes.h"
 #include "app/windows/dialogs/DesktopServices.h"
 #include "app/windows/dialogs/Dialogs.h"
 #include "platform/printing/PrinterDialog.h"
@@ -15,7 +15,7 @@ namespace {
 
 class ProgramDialogs final : public QObject {
 public:
-    ProgramDialogs(windows::MainForm& form, startup::ProgramContext& context,
+    ProgramDialogs(shell::Panes& form, startup::ProgramContext& context,
                    startup::ApplicationSettings* settings)
         : QObject(form.window),
           dialogs(form, context, {settings, printerDialog, fileChooser, webAddressOpener}) {}
@@ -28,7 +28,7 @@ public:
 
 } // namespace
 
-Dialogs& installDialogs(windows::MainForm& form, windows::MainWindowHooks& hooks,
+Dialogs& installDialogs(shell::Panes& form, windows::MainWindowHooks& hooks,
                         startup::ProgramContext& context, startup::ApplicationSettings* settings) {
     auto* program = new ProgramDialogs(form, context, settings);
     program->dialogs.fillHooks(hooks);

@@ -7,8 +7,10 @@ namespace lexora::startup {
 class ApplicationSettings;
 struct ProgramContext;
 } // namespace lexora::startup
+namespace lexora::shell {
+struct Panes;
+}
 namespace lexora::windows {
-struct MainForm;
 struct MainWindowHooks;
 } // namespace lexora::windows
 
@@ -20,7 +22,7 @@ class Dialogs;
 // (which may open the information window). The windows and the services
 // belong to form.window; form, context and settings must outlive it.
 // `settings` null: the document program is not stored between runs.
-Dialogs& installDialogs(windows::MainForm& form, windows::MainWindowHooks& hooks,
+Dialogs& installDialogs(shell::Panes& form, windows::MainWindowHooks& hooks,
                         startup::ProgramContext& context, startup::ApplicationSettings* settings);
 
 } // namespace lexora::dialogs

@@ -1,10 +1,10 @@
 // The settings window.
 #include "app/windows/dialogs/frmSetSysParam.h"
 
+#include "app/shell/Panes.h"
 #include "app/startup/ApplicationSettings.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/dialogs/DesktopServices.h"
 #include "app/windows/dialogs/DialogTexts.h"
 #include "routines/MessagePresenter.h"
@@ -20,7 +20,7 @@
 
 namespace lexora::dialogs {
 
-frmSetSysParam::frmSetSysParam(windows::MainForm& form, startup::ProgramContext& context,
+frmSetSysParam::frmSetSysParam(shell::Panes& form, startup::ProgramContext& context,
                                startup::ApplicationSettings* settings, FileChooser& cdToFile,
                                std::function<void()> closeInformationWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), m_form(form), m_context(context), m_settings(settings),
@@ -69,9 +69,10 @@ void frmSetSysParam::cmdSetSysParamOK_Click() {
                                                                state.gDocumentViewerPath))
         reportNotSaved(texts::kProgramNotSaved);
 
-    if (!state.gDocumentViewerPath.isEmpty() && m_form.cmdpicWordlaw != nullptr) {
-        m_form.cmdpicWordlaw->setToolTip(texts::kDocumentButtonTip + state.gDocumentViewerPath);
-        m_form.cmdpicWordlaw->setIcon(m_form.imListDocuments[3]);
+    if (!state.gDocumentViewerPath.isEmpty() && m_form.page.cmdpicWordlaw != nullptr) {
+        m_form.page.cmdpicWordlaw->setToolTip(texts::kDocumentButtonTip +
+                                              state.gDocumentViewerPath);
+        m_form.page.cmdpicWordlaw->setIcon(m_form.page.imListDocuments[3]);
     }
 
     const bool ticked = chksysdisp1->isChecked();

@@ -17,8 +17,8 @@ namespace lexora::startup {
 class ApplicationSettings;
 struct ProgramContext;
 } // namespace lexora::startup
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 
 namespace lexora::dialogs {
@@ -30,7 +30,7 @@ class frmSetSysParam final : public QWidget {
 public:
     // `settings` null: there is no settings store to write to.
     // `closeInformationWindow` closes frmSystemInfo when it is open.
-    frmSetSysParam(windows::MainForm& form, startup::ProgramContext& context,
+    frmSetSysParam(shell::Panes& form, startup::ProgramContext& context,
                    startup::ApplicationSettings* settings, FileChooser& cdToFile,
                    std::function<void()> closeInformationWindow, QWidget* parent = nullptr);
 
@@ -58,7 +58,7 @@ protected:
 private:
     void reportNotSaved(const QString& text);
 
-    windows::MainForm& m_form;
+    shell::Panes& m_form;
     startup::ProgramContext& m_context;
     startup::ApplicationSettings* m_settings;
     FileChooser& m_cdToFile;

@@ -6,8 +6,8 @@
 
 #include "app/pages/PageStyling.h"
 #include "app/pages/builders/LinkNavigation.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "platform/pageview/PageError.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
@@ -54,7 +54,7 @@ void setLawViewerHooks(LawViewerHooks hooks) {
     g_hooks = std::move(hooks);
 }
 
-frmhotbrowser::frmhotbrowser(MainForm& form, startup::ProgramContext& context, QWidget* parent)
+frmhotbrowser::frmhotbrowser(shell::Panes& form, startup::ProgramContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), m_form(form), m_context(context) {
     setObjectName(QStringLiteral("frmhotbrowser"));
     setWindowTitle(QStringLiteral("Περιγραφή Νομοθετήματος"));
@@ -147,8 +147,7 @@ void frmhotbrowser::Form_Load() {
     if (m_loaded)
         return;
     m_loaded = true;
-    if (m_form.SSTab1 &&
-        m_form.SSTab1->tabText(m_form.SSTab1->currentIndex()) == QStringLiteral("Ιστορικό")) {
+    if (m_form.tabs.currentTab() == shell::Tab::History) {
         cmdpicsavewholelaw->hide();
         cmdpicsavewholelaw->setEnabled(false);
         Form_Resize();
@@ -261,7 +260,7 @@ frmhotbrowser* openLawViewer() {
     return g_window.data();
 }
 
-frmhotbrowser& lawViewer(MainForm& form, startup::ProgramContext& context) {
+frmhotbrowser& lawViewer(shell::Panes& form, startup::ProgramContext& context) {
     if (!g_window) {
         g_window = new frmhotbrowser(form, context, form.window);
         if (g_hooks.created)
@@ -278,7 +277,7 @@ void unloadLawViewer() {
     delete window;
 }
 
-frmhotbrowser& showLawViewer(MainForm& form, startup::ProgramContext& context) {
+frmhotbrowser& showLawViewer(shell::Panes& form, startup::ProgramContext& context) {
     frmhotbrowser& window = lawViewer(form, context);
     const bool opening = !window.isVisible();
     window.Form_Load();

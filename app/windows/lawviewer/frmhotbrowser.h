@@ -26,8 +26,8 @@ class PrintDialogService;
 namespace lexora::richtext {
 class DocumentBox;
 }
-namespace lexora::windows {
-struct MainForm;
+namespace lexora::shell {
+struct Panes;
 }
 namespace lexora::startup {
 struct ProgramContext;
@@ -51,7 +51,7 @@ void setLawViewerHooks(LawViewerHooks hooks);
 class frmhotbrowser : public QWidget {
     Q_OBJECT
 public:
-    frmhotbrowser(MainForm& form, startup::ProgramContext& context, QWidget* parent = nullptr);
+    frmhotbrowser(shell::Panes& form, startup::ProgramContext& context, QWidget* parent = nullptr);
     ~frmhotbrowser() override;
 
     // Controls, top to bottom.
@@ -92,7 +92,7 @@ private:
     void showTrailAct(std::optional<std::int32_t> id);
     void updateTrailButtons();
 
-    MainForm& m_form;
+    shell::Panes& m_form;
     startup::ProgramContext& m_context;
     bool m_loaded = false;
     bool m_unloaded = false;
@@ -102,10 +102,10 @@ private:
 // The window if one is open, else nullptr.
 frmhotbrowser* openLawViewer();
 // The window, created (not yet loaded or shown) when none is open.
-frmhotbrowser& lawViewer(MainForm& form, startup::ProgramContext& context);
+frmhotbrowser& lawViewer(shell::Panes& form, startup::ProgramContext& context);
 // Unloads and destroys the open window, if any.
 void unloadLawViewer();
 // Loads the window if needed and shows it, not modal.
-frmhotbrowser& showLawViewer(MainForm& form, startup::ProgramContext& context);
+frmhotbrowser& showLawViewer(shell::Panes& form, startup::ProgramContext& context);
 
 } // namespace lexora::windows

@@ -18,8 +18,8 @@
 
 namespace windowstest {
 
+using lexora::shell::Panes;
 using lexora::windows::frmInitial;
-using lexora::windows::MainForm;
 
 // Two topics with a child, two chart services, one act type with an act.
 inline const QString kSmallContent = QStringLiteral(
@@ -75,36 +75,37 @@ protected:
         h.showSchedulePage = [this](lexora::trees::TreeNode& n, int index) {
             calls << QStringLiteral("chart%1 ").arg(index) + n.key();
         };
-        MainForm& f = w.form();
+        Panes& f = w.panes();
         h.fillTopicTree = [this, &f] {
             calls << QStringLiteral("fillTopicTree");
-            f.tvwTree->addNode({}, QStringLiteral("l1"), QStringLiteral("Εκπαιδευτικοί"), "closed");
-            f.tvwTree->addNode(QStringLiteral("l1"), QStringLiteral("l3"),
-                               QStringLiteral("Μεταθέσεις"), "open");
-            f.tvwTree->addNode({}, QStringLiteral("l2"), QStringLiteral("Μαθητές"), "open");
+            f.tabs.tvwTree->addNode({}, QStringLiteral("l1"), QStringLiteral("Εκπαιδευτικοί"),
+                                    "closed");
+            f.tabs.tvwTree->addNode(QStringLiteral("l1"), QStringLiteral("l3"),
+                                    QStringLiteral("Μεταθέσεις"), "open");
+            f.tabs.tvwTree->addNode({}, QStringLiteral("l2"), QStringLiteral("Μαθητές"), "open");
         };
         h.fillLawTree = [this, &f] {
             calls << QStringLiteral("fillLawTree");
-            f.tvwTreelaw->addNode({}, QStringLiteral("p1"), QStringLiteral("Νόμοι"), "closed");
-            f.tvwTreelaw->addNode(QStringLiteral("p1"), QStringLiteral("c7"),
-                                  QStringLiteral("Ν. 1566/1985"), "open");
+            f.tabs.tvwTreelaw->addNode({}, QStringLiteral("p1"), QStringLiteral("Νόμοι"), "closed");
+            f.tabs.tvwTreelaw->addNode(QStringLiteral("p1"), QStringLiteral("c7"),
+                                       QStringLiteral("Ν. 1566/1985"), "open");
         };
         h.fillScheduleTreeP = [this, &f] {
             calls << QStringLiteral("fillScheduleTreeP");
-            f.tvwTreeschedule[0]->addNode({}, QStringLiteral("l1"), QStringLiteral("Διεύθυνση"),
-                                          "open");
+            f.tabs.tvwTreeschedule[0]->addNode({}, QStringLiteral("l1"),
+                                               QStringLiteral("Διεύθυνση"), "open");
         };
         h.fillScheduleTreeN = [this, &f] {
             calls << QStringLiteral("fillScheduleTreeN");
-            f.tvwTreeschedule[1]->addNode({}, QStringLiteral("l1"), QStringLiteral("Διεύθυνση"),
-                                          "open");
+            f.tabs.tvwTreeschedule[1]->addNode({}, QStringLiteral("l1"),
+                                               QStringLiteral("Διεύθυνση"), "open");
         };
     }
 
-    MainForm& form() { return window->form(); }
+    Panes& form() { return window->panes(); }
     lexora::ProgramState& state() { return context->state; }
 
-    void chooseTab(int index) { form().SSTab1->setCurrentIndex(index); }
+    void chooseTab(int index) { form().tabs.SSTab1->setCurrentIndex(index); }
 
     // Writes a page into a viewer, so that blanking it shows.
     static void writePage(lexora::pages::PageViewer* viewer, const QString& html) {

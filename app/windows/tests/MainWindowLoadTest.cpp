@@ -41,15 +41,16 @@ TEST_F(MainWindowLoadTest, LoadsInOrderAndShowsTheTopicsTab) {
     // The tab change of the load ran for the topics tab.
     EXPECT_TRUE(state().gOnTabThemata);
     EXPECT_FALSE(state().wIsSchedule);
-    EXPECT_TRUE(form().frSearch->isVisibleTo(window.get()));
-    EXPECT_EQ(form().SSTab1->width(), px(6700));
+    EXPECT_TRUE(form().tabs.frSearch->isVisibleTo(window.get()));
+    EXPECT_EQ(form().tabs.SSTab1->width(), px(6700));
 }
 
 TEST_F(MainWindowLoadTest, EmptiesTheSixSearchBoxesAfterTheTabChange) {
     build(kTitleKestrani, kSmallContent, false);
-    const QList<QLineEdit*> boxes{form().txtsearch[0],         form().txtsearch[1],
-                                  form().txtsearchlaw[0],      form().txtsearchlaw[1],
-                                  form().txtsearchSchedule[0], form().txtsearchSchedule[1]};
+    const QList<QLineEdit*> boxes{
+        form().tabs.txtsearch[0],         form().tabs.txtsearch[1],
+        form().tabs.txtsearchlaw[0],      form().tabs.txtsearchlaw[1],
+        form().tabs.txtsearchSchedule[0], form().tabs.txtsearchSchedule[1]};
     window->hooks().loadHistory = [&] {
         for (QLineEdit* box : boxes)
             box->setText(QStringLiteral("μεταθέσεις"));
@@ -139,18 +140,18 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
         SCOPED_TRACE(c.title.toStdString());
         build(c.title, kSmallContent, false);
         window->Form_Load();
-        QTabWidget* tabs = form().SSTab1;
+        QTabWidget* tabs = form().tabs.SSTab1;
         EXPECT_EQ(tabs->isTabVisible(kTabChartP), c.tabP);
         EXPECT_EQ(tabs->isTabEnabled(kTabChartP), c.tabP);
         EXPECT_EQ(tabs->isTabVisible(kTabChartN), !c.tabP);
         EXPECT_EQ(tabs->isTabEnabled(kTabChartN), !c.tabP);
         EXPECT_EQ(tabs->tabText(kTabChartP), c.tab3Caption);
         EXPECT_TRUE(calls.contains(QString::fromLatin1(c.fill)));
-        EXPECT_EQ(form().tvwTreeschedule[c.tabP ? 1 : 0]->nodeCount(), 0);
-        EXPECT_EQ(form().lblsearchschedule[0]->text(), c.lblsearchschedule0);
-        EXPECT_EQ(form().lblsearchlaw[0]->text(), c.lblsearchlaw0);
-        EXPECT_EQ(form().lblsearch[1]->text(), c.lblsearch1);
-        EXPECT_EQ(form().imLogo->pixmap().toImage(),
+        EXPECT_EQ(form().tabs.tvwTreeschedule[c.tabP ? 1 : 0]->nodeCount(), 0);
+        EXPECT_EQ(form().tabs.lblsearchschedule[0]->text(), c.lblsearchschedule0);
+        EXPECT_EQ(form().tabs.lblsearchlaw[0]->text(), c.lblsearchlaw0);
+        EXPECT_EQ(form().tabs.lblsearch[1]->text(), c.lblsearch1);
+        EXPECT_EQ(window->chrome().imLogo->pixmap().toImage(),
                   frmInitial::logoPicture(c.logo).pixmap(QSize(180, 36)).toImage());
         for (int tab : {kTabTopics, kTabLaws, kTabHistory})
             EXPECT_TRUE(tabs->isTabVisible(tab));
@@ -158,10 +159,10 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
         // The chart tab of the edition focuses its own search box.
         const int chartTab = c.tabP ? kTabChartP : kTabChartN;
         chooseTab(chartTab);
-        EXPECT_EQ(window->focusWidget(), form().txtsearchSchedule[c.tabP ? 0 : 1]);
+        EXPECT_EQ(window->focusWidget(), form().tabs.txtsearchSchedule[c.tabP ? 0 : 1]);
         EXPECT_TRUE(c.tabP ? state().gOnTabOrganogramma_P : state().gOnTabOrganogramma_N);
-        EXPECT_TRUE(form().frSearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
-        EXPECT_TRUE(form().txtsearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        EXPECT_TRUE(form().tabs.frSearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        EXPECT_TRUE(form().tabs.txtsearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
         window.reset();
         calls.clear();
     }
@@ -169,11 +170,12 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
 
 TEST_F(MainWindowLoadTest, KestraniSetsTheChartSearchTexts) {
     build();
-    EXPECT_EQ(form().txtsearchSchedule[0]->toolTip(),
+    EXPECT_EQ(form().tabs.txtsearchSchedule[0]->toolTip(),
               QStringLiteral("Αναζήτηση στους τίτλους των θεμάτων που εμφανίζονται στο δέντρο "
                              "του Οργανογράμματος."));
-    EXPECT_EQ(form().lblsearchschedule[1]->text(), QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
-    EXPECT_EQ(form().lblsearchlaw[1]->text(),
+    EXPECT_EQ(form().tabs.lblsearchschedule[1]->text(),
+              QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
+    EXPECT_EQ(form().tabs.lblsearchlaw[1]->text(),
               QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετημάτων"));
 }
 
@@ -198,11 +200,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          22,
          " Νομοθέτημα",
-         {form().frsearchlaw, form().brwWebBrowser3, form().cmdpiclawhist,
-          form().cmdpicsavewholelaw, form().cmdsearch[0], form().cmdsearch[1]},
-         {form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2, form().sspLaw,
-          form().cmdpicprintabstr, form().Cmddelete, form().cmdpichistory, form().cmdpiclaw,
-          form().cmdpicWordlaw, form().lblDocument}},
+         {form().tabs.frsearchlaw, form().page.brwWebBrowser3, form().page.cmdpiclawhist,
+          form().page.cmdpicsavewholelaw, form().tabs.cmdsearch[0], form().tabs.cmdsearch[1]},
+         {form().page.brwWebBrowser1, form().page.brwWebBrowser2, window->chrome().picDrag2,
+          form().page.sspLaw, form().page.cmdpicprintabstr, form().page.Cmddelete,
+          form().page.cmdpichistory, form().page.cmdpiclaw, form().page.cmdpicWordlaw,
+          form().page.lblDocument}},
         {kTabChartP,
          false,
          false,
@@ -210,11 +213,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          true,
          33,
          " Υπόδειγμα",
-         {form().frSearchSchedule[0], form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2,
-          form().sspLaw, form().lblDocument, form().cmdpicprintabstr, form().cmdpicWordlaw,
-          form().cmdsearch[0]},
-         {form().brwWebBrowser3, form().cmdsearch[1], form().cmdpiclawhist, form().cmdpichistory,
-          form().cmdpiclaw, form().Cmddelete, form().frSearchSchedule[1]}},
+         {form().tabs.frSearchSchedule[0], form().page.brwWebBrowser1, form().page.brwWebBrowser2,
+          window->chrome().picDrag2, form().page.sspLaw, form().page.lblDocument,
+          form().page.cmdpicprintabstr, form().page.cmdpicWordlaw, form().tabs.cmdsearch[0]},
+         {form().page.brwWebBrowser3, form().tabs.cmdsearch[1], form().page.cmdpiclawhist,
+          form().page.cmdpichistory, form().page.cmdpiclaw, form().page.Cmddelete,
+          form().tabs.frSearchSchedule[1]}},
         {kTabHistory,
          false,
          false,
@@ -222,10 +226,10 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          33,
          " Νομοθέτημα",
-         {form().brwWebBrowser3, form().cmdpiclawhist, form().Cmddelete},
-         {form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2, form().sspLaw,
-          form().cmdsearch[0], form().cmdsearch[1], form().cmdpicprintabstr,
-          form().cmdpicsavewholelaw}},
+         {form().page.brwWebBrowser3, form().page.cmdpiclawhist, form().page.Cmddelete},
+         {form().page.brwWebBrowser1, form().page.brwWebBrowser2, window->chrome().picDrag2,
+          form().page.sspLaw, form().tabs.cmdsearch[0], form().tabs.cmdsearch[1],
+          form().page.cmdpicprintabstr, form().page.cmdpicsavewholelaw}},
         {kTabTopics,
          true,
          false,
@@ -233,11 +237,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          11,
          " Νομοθέτημα",
-         {form().frSearch, form().brwWebBrowser1, form().brwWebBrowser2, form().picDrag2,
-          form().sspLaw, form().cmdpicprintabstr, form().cmdpichistory, form().cmdpiclaw,
-          form().cmdsearch[0], form().cmdsearch[1]},
-         {form().brwWebBrowser3, form().cmdpiclawhist, form().cmdpicsavewholelaw, form().Cmddelete,
-          form().cmdpicWordlaw, form().lblDocument}},
+         {form().tabs.frSearch, form().page.brwWebBrowser1, form().page.brwWebBrowser2,
+          window->chrome().picDrag2, form().page.sspLaw, form().page.cmdpicprintabstr,
+          form().page.cmdpichistory, form().page.cmdpiclaw, form().tabs.cmdsearch[0],
+          form().tabs.cmdsearch[1]},
+         {form().page.brwWebBrowser3, form().page.cmdpiclawhist, form().page.cmdpicsavewholelaw,
+          form().page.Cmddelete, form().page.cmdpicWordlaw, form().page.lblDocument}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tab);
@@ -248,7 +253,7 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
         EXPECT_FALSE(state().gOnTabOrganogramma_N);
         EXPECT_EQ(state().wIsSchedule, c.schedule);
         EXPECT_EQ(state().gCurrentLawId, c.currentLawId);
-        EXPECT_EQ(form().lbllaw->text(), c.lbllaw);
+        EXPECT_EQ(form().page.lbllaw->text(), c.lbllaw);
         for (QWidget* w : c.shown)
             EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
         for (QWidget* w : c.hidden)
@@ -259,34 +264,34 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
 TEST_F(MainWindowLoadTest, ATabChangeHidesTheDocumentsAndBlanksTheHistoryViewer) {
     build();
     chooseTab(kTabLaws);
-    form().rtbWordLaw->setEnabled(true);
-    form().rtbWordLaw->show();
-    form().brwWebBrowserLawFile->show();
-    form().cmdpicprintabstr->hide();
-    writePage(form().brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    form().page.rtbWordLaw->setEnabled(true);
+    form().page.rtbWordLaw->show();
+    form().page.brwWebBrowserLawFile->show();
+    form().page.cmdpicprintabstr->hide();
+    writePage(form().page.brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
     chooseTab(kTabHistory);
-    EXPECT_FALSE(form().rtbWordLaw->isVisible());
-    EXPECT_FALSE(form().rtbWordLaw->isEnabled());
-    EXPECT_FALSE(form().brwWebBrowserLawFile->isVisible());
-    EXPECT_TRUE(bodyOf(form().brwWebBrowser3).isEmpty());
-    EXPECT_EQ(window->focusWidget(), form().lsthistory);
+    EXPECT_FALSE(form().page.rtbWordLaw->isVisible());
+    EXPECT_FALSE(form().page.rtbWordLaw->isEnabled());
+    EXPECT_FALSE(form().page.brwWebBrowserLawFile->isVisible());
+    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser3).isEmpty());
+    EXPECT_EQ(window->focusWidget(), form().tabs.lsthistory);
     chooseTab(kTabTopics);
-    EXPECT_TRUE(form().cmdpicprintabstr->isVisible());
+    EXPECT_TRUE(form().page.cmdpicprintabstr->isVisible());
 }
 
 TEST_F(MainWindowLoadTest, ATabChangePutsTheSearchButtonsBesideTheBoxesOfTheTab) {
     build();
     for (int tab : {kTabTopics, kTabLaws, kTabChartP}) {
         chooseTab(tab);
-        QToolButton* upper = form().cmdsearch[0];
+        QToolButton* upper = form().tabs.cmdsearch[0];
         QWidget* frame = upper->parentWidget();
         EXPECT_TRUE(frame->isVisible());
         frame->layout()->activate();
         // The button's right edge is 100 twips inside the frame's.
         EXPECT_NEAR(frame->width() - upper->geometry().right() - 1, px(100), 2);
-        const QLineEdit* box = tab == kTabTopics ? form().txtsearch[0]
-                               : tab == kTabLaws ? form().txtsearchlaw[0]
-                                                 : form().txtsearchSchedule[0];
+        const QLineEdit* box = tab == kTabTopics ? form().tabs.txtsearch[0]
+                               : tab == kTabLaws ? form().tabs.txtsearchlaw[0]
+                                                 : form().tabs.txtsearchSchedule[0];
         EXPECT_EQ(box->parentWidget(), frame);
         EXPECT_NEAR(upper->geometry().center().y(), box->geometry().center().y(), 3);
     }
@@ -306,16 +311,17 @@ TEST_F(MainWindowLoadTest, ATabGivesItsControlsConsecutivePlacesInTheFocusOrder)
         QList<QWidget*> block;
     } cases[] = {
         {kTabLaws,
-         {form().txtsearchlaw[0], form().cmdsearch[0], form().txtsearchlaw[1], form().cmdsearch[1],
-          form().cmbLexoraAbstracts, form().tvwTreelaw, form().cmdpiclawhist,
-          form().cmdpicsavewholelaw}},
-        {kTabHistory, {form().lsthistory, form().cmdpiclawhist, form().Cmddelete}},
+         {form().tabs.txtsearchlaw[0], form().tabs.cmdsearch[0], form().tabs.txtsearchlaw[1],
+          form().tabs.cmdsearch[1], form().page.cmbLexoraAbstracts, form().tabs.tvwTreelaw,
+          form().page.cmdpiclawhist, form().page.cmdpicsavewholelaw}},
+        {kTabHistory, {form().tabs.lsthistory, form().page.cmdpiclawhist, form().page.Cmddelete}},
         {kTabChartP,
-         {form().txtsearchSchedule[0], form().cmdsearch[0], form().tvwTreeschedule[0],
-          form().cmdpicprintabstr, form().cmdpicWordlaw}},
+         {form().tabs.txtsearchSchedule[0], form().tabs.cmdsearch[0],
+          form().tabs.tvwTreeschedule[0], form().page.cmdpicprintabstr, form().page.cmdpicWordlaw}},
         {kTabTopics,
-         {form().txtsearch[0], form().cmdsearch[0], form().txtsearch[1], form().cmdsearch[1],
-          form().tvwTree, form().cmdpicprintabstr, form().cmdpiclaw, form().cmdpichistory}},
+         {form().tabs.txtsearch[0], form().tabs.cmdsearch[0], form().tabs.txtsearch[1],
+          form().tabs.cmdsearch[1], form().tabs.tvwTree, form().page.cmdpicprintabstr,
+          form().page.cmdpiclaw, form().page.cmdpichistory}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tab);
@@ -325,17 +331,17 @@ TEST_F(MainWindowLoadTest, ATabGivesItsControlsConsecutivePlacesInTheFocusOrder)
         ASSERT_GE(start, 0);
         EXPECT_EQ(chain.mid(start, c.block.size()), c.block);
         // The toolbar keeps its places ahead of the tab's block.
-        EXPECT_LT(chain.indexOf(form().cmdtoolbar[3]), start);
+        EXPECT_LT(chain.indexOf(window->chrome().cmdtoolbar[3]), start);
     }
 }
 
 TEST_F(MainWindowLoadTest, TheToolbarRunsItsHooksAndExitEndsTheProgram) {
     build();
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(form().cmdtoolbar[static_cast<std::size_t>(i)], Qt::LeftButton);
+        QTest::mouseClick(window->chrome().cmdtoolbar[static_cast<std::size_t>(i)], Qt::LeftButton);
     EXPECT_EQ(calls, (QStringList{"showHelp", "showAbout", "openSettings"}));
     calls.clear();
-    QTest::mouseClick(form().cmdtoolbar[3], Qt::LeftButton);
+    QTest::mouseClick(window->chrome().cmdtoolbar[3], Qt::LeftButton);
     EXPECT_EQ(calls, (QStringList{"closeOtherWindows", "saveHistory", "closeOtherWindows",
                                   "closeDocuments", "endProgram"}));
     EXPECT_FALSE(window->isVisible());
@@ -351,8 +357,8 @@ TEST_F(MainWindowLoadTest, ClosingTheWindowSavesTheHistoryAndDeletesTheDocuments
 TEST_F(MainWindowLoadTest, SearchButtonsRunTheSearchHook) {
     build();
     chooseTab(kTabLaws);
-    QTest::mouseClick(form().cmdsearch[1], Qt::LeftButton);
-    QTest::mouseClick(form().cmdsearch[0], Qt::LeftButton);
+    QTest::mouseClick(form().tabs.cmdsearch[1], Qt::LeftButton);
+    QTest::mouseClick(form().tabs.cmdsearch[0], Qt::LeftButton);
     EXPECT_EQ(calls, (QStringList{"search 1", "search 0"}));
 }
 
@@ -370,49 +376,49 @@ TEST_F(MainWindowLoadTest, ActivationSetsTheMainWindowFlag) {
 
 TEST_F(MainWindowLoadTest, EveryControlIsNamedAndFilled) {
     build();
-    const MainForm& f = form();
+    const Panes& f = form();
     const QList<QPair<QObject*, const char*>> controls{
         {f.window, "frmInitial"},
-        {f.SSTab1, "SSTab1"},
-        {f.frSearch, "frSearch"},
-        {f.txtsearch[1], "txtsearch_1"},
-        {f.lblsearch[0], "lblsearch_0"},
-        {f.tvwTree, "tvwTree"},
-        {f.frsearchlaw, "frsearchlaw"},
-        {f.txtsearchlaw[0], "txtsearchlaw_0"},
-        {f.lblsearchlaw[2], "lblsearchlaw_2"},
-        {f.cmbLexoraAbstracts, "cmbLexoraAbstracts"},
-        {f.tvwTreelaw, "tvwTreelaw"},
-        {f.frSearchSchedule[1], "frSearchSchedule_1"},
-        {f.txtsearchSchedule[0], "txtsearchSchedule_0"},
-        {f.lblsearchschedule[1], "lblsearchschedule_1"},
-        {f.tvwTreeschedule[0], "tvwTreeschedule_0"},
-        {f.lsthistory, "lsthistory"},
-        {f.brwWebBrowser1, "brwWebBrowser1"},
-        {f.brwWebBrowser2, "brwWebBrowser2"},
-        {f.brwWebBrowser3, "brwWebBrowser3"},
-        {f.brwWebBrowserLawFile, "brwWebBrowserLawFile"},
-        {f.rtbWord, "rtbWord"},
-        {f.rtbWordLawTopic, "rtbWordLawTopic"},
-        {f.rtbWordLaw, "rtbWordLaw"},
-        {f.sspAbstract, "sspAbstract"},
-        {f.sspLaw, "sspLaw"},
-        {f.lbllaw, "lbllaw"},
-        {f.lblDocument, "lblDocument"},
-        {f.ProgressBar1, "ProgressBar1"},
-        {f.cmdpichistory, "cmdpichistory"},
-        {f.cmdpiclaw, "cmdpiclaw"},
-        {f.cmdpicWordlaw, "cmdpicWordlaw"},
-        {f.cmdpiclawhist, "cmdpiclawhist"},
-        {f.cmdpicsavewholelaw, "cmdpicsavewholelaw"},
-        {f.cmdpicprintabstr, "cmdpicprintabstr"},
-        {f.Cmddelete, "Cmddelete"},
-        {f.cmdsearch[1], "cmdsearch_1"},
-        {f.sspToolbar, "sspToolbar"},
-        {f.cmdtoolbar[3], "cmdtoolbar_3"},
-        {f.imLogo, "imLogo"},
-        {f.picDrag, "picDrag"},
-        {f.picDrag2, "picDrag2"},
+        {f.tabs.SSTab1, "SSTab1"},
+        {f.tabs.frSearch, "frSearch"},
+        {f.tabs.txtsearch[1], "txtsearch_1"},
+        {f.tabs.lblsearch[0], "lblsearch_0"},
+        {f.tabs.tvwTree, "tvwTree"},
+        {f.tabs.frsearchlaw, "frsearchlaw"},
+        {f.tabs.txtsearchlaw[0], "txtsearchlaw_0"},
+        {f.tabs.lblsearchlaw[2], "lblsearchlaw_2"},
+        {f.page.cmbLexoraAbstracts, "cmbLexoraAbstracts"},
+        {f.tabs.tvwTreelaw, "tvwTreelaw"},
+        {f.tabs.frSearchSchedule[1], "frSearchSchedule_1"},
+        {f.tabs.txtsearchSchedule[0], "txtsearchSchedule_0"},
+        {f.tabs.lblsearchschedule[1], "lblsearchschedule_1"},
+        {f.tabs.tvwTreeschedule[0], "tvwTreeschedule_0"},
+        {f.tabs.lsthistory, "lsthistory"},
+        {f.page.brwWebBrowser1, "brwWebBrowser1"},
+        {f.page.brwWebBrowser2, "brwWebBrowser2"},
+        {f.page.brwWebBrowser3, "brwWebBrowser3"},
+        {f.page.brwWebBrowserLawFile, "brwWebBrowserLawFile"},
+        {f.page.rtbWord, "rtbWord"},
+        {f.page.rtbWordLawTopic, "rtbWordLawTopic"},
+        {f.page.rtbWordLaw, "rtbWordLaw"},
+        {f.page.sspAbstract, "sspAbstract"},
+        {f.page.sspLaw, "sspLaw"},
+        {f.page.lbllaw, "lbllaw"},
+        {f.page.lblDocument, "lblDocument"},
+        {f.page.ProgressBar1, "ProgressBar1"},
+        {f.page.cmdpichistory, "cmdpichistory"},
+        {f.page.cmdpiclaw, "cmdpiclaw"},
+        {f.page.cmdpicWordlaw, "cmdpicWordlaw"},
+        {f.page.cmdpiclawhist, "cmdpiclawhist"},
+        {f.page.cmdpicsavewholelaw, "cmdpicsavewholelaw"},
+        {f.page.cmdpicprintabstr, "cmdpicprintabstr"},
+        {f.page.Cmddelete, "Cmddelete"},
+        {f.tabs.cmdsearch[1], "cmdsearch_1"},
+        {window->chrome().sspToolbar, "sspToolbar"},
+        {window->chrome().cmdtoolbar[3], "cmdtoolbar_3"},
+        {window->chrome().imLogo, "imLogo"},
+        {window->chrome().picDrag, "picDrag"},
+        {window->chrome().picDrag2, "picDrag2"},
     };
     for (const auto& [control, name] : controls) {
         ASSERT_NE(control, nullptr) << name;
@@ -424,9 +430,10 @@ TEST_F(MainWindowLoadTest, EveryControlIsNamedAndFilled) {
     }
     const QString captions[] = {"Βοήθεια", "Για την εφαρμογή", "Ρυθμίσεις", "Έξοδος"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(f.cmdtoolbar[static_cast<std::size_t>(i)]->text().remove(u'&'), captions[i]);
+        EXPECT_EQ(window->chrome().cmdtoolbar[static_cast<std::size_t>(i)]->text().remove(u'&'),
+                  captions[i]);
     for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(f.imListDocuments[static_cast<std::size_t>(i)].isNull()) << i;
+        EXPECT_FALSE(f.page.imListDocuments[static_cast<std::size_t>(i)].isNull()) << i;
 }
 
 } // namespace

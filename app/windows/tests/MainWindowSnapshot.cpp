@@ -47,21 +47,21 @@ int main(int argc, char** argv) {
         QTest::qWait(50);
         window->grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     };
-    windows::MainForm& f = window->form();
-    if (f.tvwTree->topLevelItemCount() > 0) {
-        f.tvwTree->setSelectedNode(trees::TreeNode::from(f.tvwTree->topLevelItem(0)));
+    shell::Panes& f = window->panes();
+    if (f.tabs.tvwTree->topLevelItemCount() > 0) {
+        f.tabs.tvwTree->setSelectedNode(trees::TreeNode::from(f.tabs.tvwTree->topLevelItem(0)));
         window->tvwTree_Click();
     }
     shoot("topics");
-    f.SSTab1->setCurrentIndex(windows::kTabLaws);
-    if (f.tvwTreelaw->topLevelItemCount() > 0) {
-        QTreeWidgetItem* type = f.tvwTreelaw->topLevelItem(0);
-        f.tvwTreelaw->setSelectedNode(
+    f.tabs.SSTab1->setCurrentIndex(windows::kTabLaws);
+    if (f.tabs.tvwTreelaw->topLevelItemCount() > 0) {
+        QTreeWidgetItem* type = f.tabs.tvwTreelaw->topLevelItem(0);
+        f.tabs.tvwTreelaw->setSelectedNode(
             trees::TreeNode::from(type->childCount() > 0 ? type->child(0) : type));
         window->tvwTreelaw_Click();
     }
     shoot("laws");
-    f.SSTab1->setCurrentIndex(windows::kTabChartP);
+    f.tabs.SSTab1->setCurrentIndex(windows::kTabChartP);
     shoot("chart");
     window->resize(900, 560);
     shoot("small");

@@ -35,8 +35,8 @@ protected:
 
     QStringList topicTexts() const {
         QStringList texts;
-        for (int i = 0; i < fx.form.cmbLexoraAbstracts->count(); ++i)
-            texts << fx.form.cmbLexoraAbstracts->itemText(i);
+        for (int i = 0; i < fx.form.page.cmbLexoraAbstracts->count(); ++i)
+            texts << fx.form.page.cmbLexoraAbstracts->itemText(i);
         return texts;
     }
 
@@ -86,16 +86,16 @@ TEST_F(ActPageTest, AttachedDocumentLeavesThePageEmptyAndShowsTheDocument) {
 }
 
 TEST_F(ActPageTest, HistoryEntryNamesTheAct) {
-    auto* entry = new QListWidgetItem(QStringLiteral("Εγκύκλιος 10"), fx.form.lsthistory);
+    auto* entry = new QListWidgetItem(QStringLiteral("Εγκύκλιος 10"), fx.form.tabs.lsthistory);
     entry->setData(Qt::UserRole, 10);
-    fx.form.lsthistory->setCurrentItem(entry);
+    fx.form.tabs.lsthistory->setCurrentItem(entry);
     EXPECT_EQ(build(100, pages::kHistory),
               QStringLiteral("<h1>Εγκύκλιος 10</h1><p>Κείμενο εγκυκλίου</p>"));
     EXPECT_EQ(fx.context.state.gCurrentLawId, 100);
 }
 
 TEST_F(ActPageTest, RelatedTopicsOfAnAct) {
-    fx.form.cmbLexoraAbstracts->addItem(QStringLiteral("Παλιό"), 77);
+    fx.form.page.cmbLexoraAbstracts->addItem(QStringLiteral("Παλιό"), 77);
     build(100);
     QStringList texts = topicTexts();
     ASSERT_EQ(texts.size(), 5);
@@ -106,14 +106,14 @@ TEST_F(ActPageTest, RelatedTopicsOfAnAct) {
     texts.sort();
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Άδειες"), QStringLiteral("Άδειες"),
                                   QStringLiteral("Εκπαίδευση")}));
-    EXPECT_EQ(fx.form.cmbLexoraAbstracts->itemData(4).toInt(), 2);
-    EXPECT_EQ(fx.form.cmbLexoraAbstracts->currentIndex(), 0);
+    EXPECT_EQ(fx.form.page.cmbLexoraAbstracts->itemData(4).toInt(), 2);
+    EXPECT_EQ(fx.form.page.cmbLexoraAbstracts->currentIndex(), 0);
 }
 
 TEST_F(ActPageTest, RelatedTopicsFromTheHistoryLeaveOutOtherRowsOfTheAct) {
-    auto* entry = new QListWidgetItem(QStringLiteral("Ν. 100/2000"), fx.form.lsthistory);
+    auto* entry = new QListWidgetItem(QStringLiteral("Ν. 100/2000"), fx.form.tabs.lsthistory);
     entry->setData(Qt::UserRole, 100);
-    fx.form.lsthistory->setCurrentItem(entry);
+    fx.form.tabs.lsthistory->setCurrentItem(entry);
     build(0, pages::kHistory);
     QStringList texts = topicTexts();
     texts.sort();
@@ -129,9 +129,9 @@ TEST_F(ActPageTest, TypeIdExtendsTheListWithTheActsTheTreeShows) {
 }
 
 TEST_F(ActPageTest, ProgressBarEndsHidden) {
-    fx.form.ProgressBar1->show();
+    fx.form.page.ProgressBar1->show();
     build(10);
-    EXPECT_TRUE(fx.form.ProgressBar1->isHidden());
+    EXPECT_TRUE(fx.form.page.ProgressBar1->isHidden());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

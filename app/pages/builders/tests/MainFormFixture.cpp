@@ -21,40 +21,40 @@ using namespace lexora;
 MainFormFixture::MainFormFixture(const QString& fillSql)
     : db(fillSql), window(std::make_unique<QWidget>()) {
     form.window = window.get();
-    form.SSTab1 = new QTabWidget(window.get());
+    form.tabs.SSTab1 = new QTabWidget(window.get());
     const char* captions[] = {"Οργανόγραμμα", "Θέματα", "Νομοθετήματα", "Οργανόγραμμα", "Ιστορικό"};
     for (const char* caption : captions)
-        form.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
+        form.tabs.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
 
-    form.tvwTree = new trees::TreeControl(window.get());
-    form.tvwTreelaw = new trees::TreeControl(window.get());
-    for (auto& tree : form.tvwTreeschedule)
+    form.tabs.tvwTree = new trees::TreeControl(window.get());
+    form.tabs.tvwTreelaw = new trees::TreeControl(window.get());
+    for (auto& tree : form.tabs.tvwTreeschedule)
         tree = new trees::TreeControl(window.get());
-    for (trees::TreeControl* tree :
-         {form.tvwTree, form.tvwTreelaw, form.tvwTreeschedule[0], form.tvwTreeschedule[1]})
+    for (trees::TreeControl* tree : {form.tabs.tvwTree, form.tabs.tvwTreelaw,
+                                     form.tabs.tvwTreeschedule[0], form.tabs.tvwTreeschedule[1]})
         tree->setImageList(trees::treeImageList());
 
-    form.cmbLexoraAbstracts = new QComboBox(window.get());
-    form.lsthistory = new QListWidget(window.get());
-    form.brwWebBrowser1 = new pages::PageViewer(window.get());
-    form.brwWebBrowser2 = new pages::PageViewer(window.get());
-    form.brwWebBrowser3 = new pages::PageViewer(window.get());
-    form.brwWebBrowserLawFile = new pages::PageViewer(window.get());
-    form.rtbWord = new richtext::DocumentBox(window.get());
-    form.rtbWordLawTopic = new richtext::DocumentBox(window.get());
-    form.rtbWordLaw = new richtext::DocumentBox(window.get());
-    form.lblDocument = new QLabel(window.get());
-    form.ProgressBar1 = new Dravik::Progress(window.get());
-    form.cmdpicWordlaw = new QToolButton(window.get());
-    form.cmdpicprintabstr = new QToolButton(window.get());
+    form.page.cmbLexoraAbstracts = new QComboBox(window.get());
+    form.tabs.lsthistory = new QListWidget(window.get());
+    form.page.brwWebBrowser1 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowser2 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowser3 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowserLawFile = new pages::PageViewer(window.get());
+    form.page.rtbWord = new richtext::DocumentBox(window.get());
+    form.page.rtbWordLawTopic = new richtext::DocumentBox(window.get());
+    form.page.rtbWordLaw = new richtext::DocumentBox(window.get());
+    form.page.lblDocument = new QLabel(window.get());
+    form.page.ProgressBar1 = new Dravik::Progress(window.get());
+    form.page.cmdpicWordlaw = new QToolButton(window.get());
+    form.page.cmdpicprintabstr = new QToolButton(window.get());
     for (int i = 0; i < 4; ++i) {
         QPixmap picture(4, 4);
         picture.fill(QColor::fromHsv(i * 60, 255, 255));
-        form.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
+        form.page.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
     }
 
     for (pages::PageViewer* viewer :
-         {form.brwWebBrowser1, form.brwWebBrowser2, form.brwWebBrowser3})
+         {form.page.brwWebBrowser1, form.page.brwWebBrowser2, form.page.brwWebBrowser3})
         viewer->Navigate(QStringLiteral("about:blank"));
 
     context.state.applicationFolder = QStringLiteral("/opt/lexora");
@@ -72,7 +72,7 @@ QString MainFormFixture::bodyOf(pages::PageViewer* viewer) {
 }
 
 void MainFormFixture::selectTab(int index) {
-    form.SSTab1->setCurrentIndex(index);
+    form.tabs.SSTab1->setCurrentIndex(index);
     context.state.wIsSchedule = index == kTabScheduleN || index == kTabScheduleP;
 }
 

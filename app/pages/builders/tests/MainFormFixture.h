@@ -4,8 +4,8 @@
 // touch, and a program context connected to a fixture database.
 #pragma once
 
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "tests/support/FixtureDatabase.h"
 
 #include <QString>
@@ -33,7 +33,7 @@ public:
 
     FixtureDatabase db;
     std::unique_ptr<QWidget> window;
-    lexora::windows::MainForm form;
+    lexora::shell::Panes form;
     lexora::startup::ProgramContext context;
 };
 

@@ -20,16 +20,16 @@ public:
         std::int32_t id;
         bool hotBrowser;
     };
-    void ShowLawFile(lexora::windows::MainForm&, lexora::startup::ProgramContext&,
-                     std::int32_t LawId, bool HotBrowser) override {
+    void ShowLawFile(lexora::shell::Panes&, lexora::startup::ProgramContext&, std::int32_t LawId,
+                     bool HotBrowser) override {
         lawFiles.push_back({LawId, HotBrowser});
     }
-    void ShowScheduleDocument(lexora::windows::MainForm&, lexora::startup::ProgramContext&,
+    void ShowScheduleDocument(lexora::shell::Panes&, lexora::startup::ProgramContext&,
                               std::int32_t id, QString& page) override {
         scheduleDocuments.push_back(id);
         page = notePage;
     }
-    QString WriteAbstractDocument(lexora::windows::MainForm&, lexora::startup::ProgramContext&,
+    QString WriteAbstractDocument(lexora::shell::Panes&, lexora::startup::ProgramContext&,
                                   const QString& sql) override {
         abstractDocuments.push_back(sql);
         return abstractPath;

@@ -28,16 +28,15 @@ QString bodyOf(pages::PageViewer* viewer) {
 TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
     struct Case {
         int tab;
-        richtext::DocumentBox* windows::MainForm::*box;
-        pages::PageViewer* windows::MainForm::*viewer;
+        richtext::DocumentBox* shell::PagePane::*box;
+        pages::PageViewer* shell::PagePane::*viewer;
     };
     const Case cases[] = {
-        {testsupport::kTabTopics, &windows::MainForm::rtbWordLawTopic,
-         &windows::MainForm::brwWebBrowser2},
-        {testsupport::kTabLegislation, &windows::MainForm::rtbWordLaw,
-         &windows::MainForm::brwWebBrowser3},
-        {testsupport::kTabHistory, &windows::MainForm::rtbWordLaw,
-         &windows::MainForm::brwWebBrowser3},
+        {testsupport::kTabTopics, &shell::PagePane::rtbWordLawTopic,
+         &shell::PagePane::brwWebBrowser2},
+        {testsupport::kTabLegislation, &shell::PagePane::rtbWordLaw,
+         &shell::PagePane::brwWebBrowser3},
+        {testsupport::kTabHistory, &shell::PagePane::rtbWordLaw, &shell::PagePane::brwWebBrowser3},
     };
     for (const Case& c : cases) {
         DocumentsFixture fx;
@@ -47,8 +46,8 @@ TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
         fx.clock.now = 500.0F;
         pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
 
-        richtext::DocumentBox* box = fx.form.*c.box;
-        pages::PageViewer* viewer = fx.form.*c.viewer;
+        richtext::DocumentBox* box = fx.form.page.*c.box;
+        pages::PageViewer* viewer = fx.form.page.*c.viewer;
         EXPECT_FALSE(box->isHidden()) << c.tab;
         EXPECT_TRUE(box->isEnabled());
         EXPECT_TRUE(box->Text().contains(QStringLiteral("Act text")));
@@ -56,8 +55,8 @@ TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
         EXPECT_TRUE(viewer->isHidden());
         EXPECT_FLOAT_EQ(fx.commands->loadStartTime(), 500.0F);
 
-        const QRect bar = fx.form.ProgressBar1->geometry();
-        EXPECT_FALSE(fx.form.ProgressBar1->isHidden());
+        const QRect bar = fx.form.page.ProgressBar1->geometry();
+        EXPECT_FALSE(fx.form.page.ProgressBar1->isHidden());
         EXPECT_EQ(bar.left(), viewer->x());
         EXPECT_EQ(bar.width(), viewer->width());
         EXPECT_EQ(bar.bottom(), viewer->geometry().bottom());
@@ -75,19 +74,19 @@ TEST(ShowLawFileTest, RtfForTheLawViewerGoesIntoItsDocumentBox) {
     EXPECT_FALSE(viewer->rtbhotBrowser->isHidden());
     EXPECT_TRUE(viewer->rtbhotBrowser->Text().contains(QStringLiteral("Viewer text")));
     EXPECT_TRUE(viewer->brwhotbrowser->isHidden());
-    EXPECT_TRUE(fx.form.rtbWordLawTopic->isHidden());
-    EXPECT_FALSE(fx.form.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.form.page.rtbWordLawTopic->isHidden());
+    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
     // The bar covers the main window's viewer, the one the user came from.
-    EXPECT_EQ(fx.form.ProgressBar1->geometry().bottom(),
-              fx.form.brwWebBrowser2->geometry().bottom());
+    EXPECT_EQ(fx.form.page.ProgressBar1->geometry().bottom(),
+              fx.form.page.brwWebBrowser2->geometry().bottom());
 }
 
 TEST(ShowLawFileTest, DocumentThatIsNotRtfLeavesThePageViewer) {
     DocumentsFixture fx;
     fx.addActDocument(12, QStringLiteral("rtf"), QByteArray("not a document at all"));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
-    EXPECT_TRUE(fx.form.rtbWordLawTopic->isHidden());
-    EXPECT_FALSE(fx.form.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.form.page.rtbWordLawTopic->isHidden());
+    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
 }
 
 TEST(ShowLawFileTest, HtmlOpensStyledInTheFileViewer) {
@@ -96,10 +95,10 @@ TEST(ShowLawFileTest, HtmlOpensStyledInTheFileViewer) {
                       QByteArray("<html><body><h1>Heading</h1><p>Html act</p></body></html>"));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 14, false);
 
-    pages::PageViewer* file = fx.form.brwWebBrowserLawFile;
+    pages::PageViewer* file = fx.form.page.brwWebBrowserLawFile;
     EXPECT_FALSE(file->isHidden());
-    EXPECT_TRUE(fx.form.brwWebBrowser2->isHidden());
-    EXPECT_EQ(file->geometry(), fx.form.brwWebBrowser2->geometry());
+    EXPECT_TRUE(fx.form.page.brwWebBrowser2->isHidden());
+    EXPECT_EQ(file->geometry(), fx.form.page.brwWebBrowser2->geometry());
     EXPECT_TRUE(bodyOf(file).contains(QStringLiteral("Html act")));
     EXPECT_TRUE(file->LocationURL().contains(QStringLiteral("BlobSubBody.html")));
     // Styled once loaded: the heading carries the program's style.
@@ -123,10 +122,10 @@ TEST(ShowLawFileTest, WhatCannotBeShownShowsNothing) {
         fx.selectTab(c.tab);
         fx.addActDocument(15, c.type, testsupport::rtfWith(QStringLiteral("x")));
         pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 15, false);
-        for (richtext::DocumentBox* box : {fx.form.rtbWordLawTopic, fx.form.rtbWordLaw})
+        for (richtext::DocumentBox* box : {fx.form.page.rtbWordLawTopic, fx.form.page.rtbWordLaw})
             EXPECT_TRUE(box->isHidden()) << c.name;
-        EXPECT_TRUE(fx.form.brwWebBrowserLawFile->isHidden()) << c.name;
-        EXPECT_FALSE(fx.form.brwWebBrowser2->isHidden()) << c.name;
+        EXPECT_TRUE(fx.form.page.brwWebBrowserLawFile->isHidden()) << c.name;
+        EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden()) << c.name;
     }
 }
 
@@ -156,10 +155,10 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
         const std::string label = c.file.toStdString();
         EXPECT_TRUE(QFile::exists(fx.tempFile(c.file))) << label;
         EXPECT_EQ(fx.commands->documentType(), c.file.section(u'.', 1)) << label;
-        EXPECT_EQ(!fx.form.rtbWord->isHidden(), c.inBox) << label;
-        EXPECT_EQ(fx.form.brwWebBrowser2->isHidden(), c.inBox) << label;
+        EXPECT_EQ(!fx.form.page.rtbWord->isHidden(), c.inBox) << label;
+        EXPECT_EQ(fx.form.page.brwWebBrowser2->isHidden(), c.inBox) << label;
         if (c.inBox) {
-            EXPECT_TRUE(fx.form.rtbWord->Text().contains(QStringLiteral("Template")));
+            EXPECT_TRUE(fx.form.page.rtbWord->Text().contains(QStringLiteral("Template")));
         }
         EXPECT_EQ(page.contains(QStringLiteral("<b>αρχείο excel</b>")), c.note) << label;
         if (c.note) {
@@ -170,10 +169,10 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
         } else {
             EXPECT_TRUE(page.isEmpty()) << label;
         }
-        EXPECT_EQ(fx.form.cmdpicWordlaw->icon().cacheKey(),
-                  fx.form.imListDocuments[c.picture].cacheKey())
+        EXPECT_EQ(fx.form.page.cmdpicWordlaw->icon().cacheKey(),
+                  fx.form.page.imListDocuments[c.picture].cacheKey())
             << label;
-        EXPECT_EQ(fx.form.cmdpicWordlaw->toolTip(),
+        EXPECT_EQ(fx.form.page.cmdpicWordlaw->toolTip(),
                   c.wordTip ? QStringLiteral("Προβολή εγγράφου με LibreOffice Writer")
                             : QStringLiteral("Προβολή εγγράφου με LibreOffice Calc"))
             << label;
@@ -183,11 +182,11 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
 TEST(ShowScheduleDocumentTest, ChosenProgramKeepsTheButtonAsItIs) {
     DocumentsFixture fx;
     fx.context.state.gDocumentViewerPath = QStringLiteral("/usr/bin/viewer");
-    fx.form.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
+    fx.form.page.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
     fx.addTemplateDocument(21, QStringLiteral("xls"), QByteArray("cells"));
     QString page;
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
-    EXPECT_EQ(fx.form.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(fx.form.page.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
     EXPECT_TRUE(page.contains(QStringLiteral("<u>/usr/bin/viewer</u>"))) << page.toStdString();
 }
@@ -199,7 +198,7 @@ TEST(ShowScheduleDocumentTest, UnwritableDocumentForgetsTheType) {
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
     EXPECT_TRUE(page.isEmpty());
     EXPECT_TRUE(fx.commands->documentType().isEmpty());
-    EXPECT_TRUE(fx.form.rtbWord->isHidden());
+    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
 }
 
 TEST(ShowScheduleDocumentTest, DamagedRtfLeavesThePageViewer) {
@@ -207,6 +206,6 @@ TEST(ShowScheduleDocumentTest, DamagedRtfLeavesThePageViewer) {
     fx.addTemplateDocument(21, QStringLiteral("rtf"), QByteArray("garbage"));
     QString page;
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
-    EXPECT_TRUE(fx.form.rtbWord->isHidden());
-    EXPECT_FALSE(fx.form.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
+    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
 }

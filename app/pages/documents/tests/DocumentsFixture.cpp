@@ -42,37 +42,38 @@ QByteArray readBytes(const QString& path) {
 DocumentsFixture::DocumentsFixture()
     : window(std::make_unique<QWidget>()), printer(temp.filePath(QStringLiteral("printed.pdf"))) {
     form.window = window.get();
-    form.SSTab1 = new QTabWidget(window.get());
+    form.tabs.SSTab1 = new QTabWidget(window.get());
     for (const char* caption :
          {"Οργανόγραμμα", "Θέματα", "Νομοθετήματα", "Οργανόγραμμα", "Ιστορικό"})
-        form.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
+        form.tabs.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
 
-    form.brwWebBrowser1 = new pages::PageViewer(window.get());
-    form.brwWebBrowser2 = new pages::PageViewer(window.get());
-    form.brwWebBrowser3 = new pages::PageViewer(window.get());
-    form.brwWebBrowserLawFile = new pages::PageViewer(window.get());
-    form.brwWebBrowserLawFile->hide();
-    form.rtbWord = new richtext::DocumentBox(window.get());
-    form.rtbWordLawTopic = new richtext::DocumentBox(window.get());
-    form.rtbWordLaw = new richtext::DocumentBox(window.get());
-    for (richtext::DocumentBox* box : {form.rtbWord, form.rtbWordLawTopic, form.rtbWordLaw})
+    form.page.brwWebBrowser1 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowser2 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowser3 = new pages::PageViewer(window.get());
+    form.page.brwWebBrowserLawFile = new pages::PageViewer(window.get());
+    form.page.brwWebBrowserLawFile->hide();
+    form.page.rtbWord = new richtext::DocumentBox(window.get());
+    form.page.rtbWordLawTopic = new richtext::DocumentBox(window.get());
+    form.page.rtbWordLaw = new richtext::DocumentBox(window.get());
+    for (richtext::DocumentBox* box :
+         {form.page.rtbWord, form.page.rtbWordLawTopic, form.page.rtbWordLaw})
         box->hide();
-    form.lblDocument = new QLabel(window.get());
-    form.ProgressBar1 = new Dravik::Progress(window.get());
-    form.ProgressBar1->resize(200, 20);
-    form.ProgressBar1->hide();
-    for (QToolButton** button :
-         {&form.cmdpicWordlaw, &form.cmdpiclaw, &form.cmdpiclawhist, &form.cmdpicprintabstr})
+    form.page.lblDocument = new QLabel(window.get());
+    form.page.ProgressBar1 = new Dravik::Progress(window.get());
+    form.page.ProgressBar1->resize(200, 20);
+    form.page.ProgressBar1->hide();
+    for (QToolButton** button : {&form.page.cmdpicWordlaw, &form.page.cmdpiclaw,
+                                 &form.page.cmdpiclawhist, &form.page.cmdpicprintabstr})
         *button = new QToolButton(window.get());
     for (int i = 0; i < 4; ++i) {
         QPixmap picture(4, 4);
         picture.fill(QColor::fromHsv(i * 60, 255, 255));
-        form.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
+        form.page.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
     }
-    form.brwWebBrowser2->setGeometry(300, 40, 500, 400);
-    form.brwWebBrowser3->setGeometry(310, 50, 480, 380);
+    form.page.brwWebBrowser2->setGeometry(300, 40, 500, 400);
+    form.page.brwWebBrowser3->setGeometry(310, 50, 480, 380);
     for (pages::PageViewer* viewer :
-         {form.brwWebBrowser1, form.brwWebBrowser2, form.brwWebBrowser3})
+         {form.page.brwWebBrowser1, form.page.brwWebBrowser2, form.page.brwWebBrowser3})
         viewer->Navigate(QStringLiteral("about:blank"));
 
     context.state.applicationFolder = QStringLiteral("/opt/lexora");
@@ -93,7 +94,7 @@ DocumentsFixture::~DocumentsFixture() {
 }
 
 void DocumentsFixture::selectTab(int index) {
-    form.SSTab1->setCurrentIndex(index);
+    form.tabs.SSTab1->setCurrentIndex(index);
     context.state.wIsSchedule = index == kTabChartN || index == kTabChartP;
 }
 

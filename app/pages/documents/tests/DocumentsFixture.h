@@ -6,8 +6,8 @@
 #pragma once
 
 #include "app/pages/documents/DocumentCommands.h"
+#include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
 #include "platform/office/ProcessRunner.h"
@@ -65,7 +65,7 @@ public:
     FakeOffice office;
     RecordingMessages messages;
     std::unique_ptr<QWidget> window;
-    lexora::windows::MainForm form;
+    lexora::shell::Panes form;
     lexora::windows::MainWindowHooks hooks;
     lexora::windows::LawViewerHooks viewerHooks;
     lexora::startup::ProgramContext context;

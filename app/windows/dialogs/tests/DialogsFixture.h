@@ -4,9 +4,9 @@
 // file dialog, the web-address handler and the message boxes.
 #pragma once
 
+#include "app/shell/Panes.h"
 #include "app/startup/ApplicationSettings.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/MainForm.h"
 #include "app/windows/dialogs/DesktopServices.h"
 #include "app/windows/dialogs/Dialogs.h"
 #include "platform/printing/FilePrinterDialog.h"
@@ -103,11 +103,12 @@ protected:
 
         mainWindow = std::make_unique<QWidget>();
         form.window = mainWindow.get();
-        form.cmdpicWordlaw = new QToolButton(mainWindow.get());
-        form.imListDocuments = {QIcon(), colourIcon(Qt::red), colourIcon(Qt::green),
-                                colourIcon(Qt::blue)};
-        form.cmdpicWordlaw->setIcon(form.imListDocuments[1]);
-        form.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
+        form.page.cmdpicWordlaw = new QToolButton(mainWindow.get());
+        form.page.imListDocuments = {QIcon(), colourIcon(Qt::red), colourIcon(Qt::green),
+                                     colourIcon(Qt::blue)};
+        form.page.cmdpicWordlaw->setIcon(form.page.imListDocuments[1]);
+        form.page.cmdpicWordlaw->setToolTip(
+            QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
 
         dialogs = std::make_unique<lexora::dialogs::Dialogs>(
             form, context, lexora::dialogs::DialogServices{&settings, printer, chooser, webOpener});
@@ -145,7 +146,7 @@ protected:
     ScriptedFileChooser chooser;
     RecordingWebOpener webOpener;
     lexora::startup::ProgramContext context;
-    lexora::windows::MainForm form;
+    lexora::shell::Panes form;
     std::unique_ptr<QWidget> mainWindow;
     std::unique_ptr<lexora::dialogs::Dialogs> dialogs;
 };

@@ -24,7 +24,8 @@ const QString kValue = QStringLiteral("Application2Open");
 class SettingsWindowTest : public DialogsFixture {
 protected:
     bool buttonShowsPicture3() const {
-        return form.cmdpicWordlaw->icon().cacheKey() == form.imListDocuments[3].cacheKey();
+        return form.page.cmdpicWordlaw->icon().cacheKey() ==
+               form.page.imListDocuments[3].cacheKey();
     }
 };
 
@@ -88,7 +89,7 @@ TEST_F(SettingsWindowTest, SavesInOrderAndClosesTheInformationWindowWhenTicked) 
 
     EXPECT_EQ(context.state.gDocumentViewerPath, QStringLiteral("/usr/bin/soffice"));
     EXPECT_EQ(userStore.value(kKey, kValue), QStringLiteral("/usr/bin/soffice"));
-    EXPECT_EQ(form.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(form.page.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με /usr/bin/soffice"));
     EXPECT_TRUE(buttonShowsPicture3());
     EXPECT_EQ(storedSysInfo(), 1);
@@ -113,9 +114,9 @@ TEST_F(SettingsWindowTest, EmptyPathStoresABlankAndLeavesTheButton) {
     window.cmdSetSysParamOK->click();
     EXPECT_EQ(context.state.gDocumentViewerPath, QString());
     EXPECT_EQ(userStore.value(kKey, kValue), QStringLiteral(" "));
-    EXPECT_EQ(form.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(form.page.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
-    EXPECT_EQ(form.cmdpicWordlaw->icon().cacheKey(), form.imListDocuments[1].cacheKey());
+    EXPECT_EQ(form.page.cmdpicWordlaw->icon().cacheKey(), form.page.imListDocuments[1].cacheKey());
 }
 
 TEST_F(SettingsWindowTest, CloseBoxSavesNothing) {
