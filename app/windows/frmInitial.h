@@ -1,8 +1,9 @@
 // frmInitial, the main window: the tab control with the navigation trees and
 // the history list on the left, the page viewers and their command buttons on
-// the right, the toolbar above. It owns its controls (MainForm names them for
-// the rest of the program), runs the load step, the tab change, the tree
-// handlers, the layout and the two splitters, and the two ways of closing.
+// the right, the toolbar above. It owns its controls (the panes of app/shell
+// name them for the rest of the program), runs the load step, the tab change,
+// the tree handlers, the layout and the two splitters, and the two ways of
+// closing.
 // What it calls outside itself goes through its hooks.
 #pragma once
 
