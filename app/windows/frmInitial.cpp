@@ -172,7 +172,6 @@ void frmInitial::buildControls() {
 }
 
 void frmInitial::buildToolbar() {
-    shell::Panes& f = m_form;
     m_chrome.sspToolbar = named(new QFrame(this), QStringLiteral("sspToolbar"));
     m_chrome.sspToolbar->setAutoFillBackground(true);
     m_chrome.sspToolbar->setGeometry(0, 0, width(), kToolbarHeight);

@@ -48,7 +48,6 @@ void frmInitial::resizeEvent(QResizeEvent* event) {
 }
 
 QSize frmInitial::minimumWindowSize() const {
-    const shell::Panes& f = m_form;
     // The toolbar: the logo, then the buttons with their gaps, from the right.
     int toolbar = m_chrome.imLogo->x() + m_chrome.imLogo->width() + px(200);
     for (const QToolButton* b : m_chrome.cmdtoolbar)
@@ -88,7 +87,6 @@ void frmInitial::resizeStep() {
 }
 
 void frmInitial::placeToolbar() {
-    shell::Panes& f = m_form;
     m_chrome.sspToolbar->setGeometry(0, 0, width(), m_chrome.sspToolbar->height());
     int right = width() - px(200);
     for (int i = 3; i >= 0; --i) {
