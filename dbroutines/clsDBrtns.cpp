@@ -3,6 +3,7 @@
 #include "dbroutines/clsDBrtns.h"
 
 #include "dbroutines/DateLiterals.h"
+#include "dbroutines/HostNumbers.h"
 #include "dbroutines/LibraryState.h"
 #include "dbroutines/RecordedError.h"
 #include "routines/RoutineError.h"
@@ -33,43 +34,6 @@ QString delimitedValue(const dvRtns4::Variant& value, bool quoted) {
 QString dropTrailing(const QString& text, qsizetype count) {
     return dvRtns4::clsString::DelStrRight(
         text, static_cast<qint16>(std::min<qsizetype>(count, std::numeric_limits<qint16>::max())));
-}
-
-// A value as a 32-bit integer, as the platform's conversion makes it:
-// fractions rounded half to even, dates as their day number.
-qint32 toLong(const dvRtns4::Variant& value) {
-    double number = 0;
-    switch (value.kind()) {
-    case dvRtns4::Variant::Kind::Double:
-        number = value.toDouble();
-        break;
-    case dvRtns4::Variant::Kind::Text: {
-        bool ok = false;
-        number = dvRtns4::trimSpaces(value.toString()).toDouble(&ok);
-        if (!ok)
-            throw dvRtns4::RoutineError(13, QStringLiteral("Type mismatch"));
-        break;
-    }
-    case dvRtns4::Variant::Kind::Date: {
-        static const QDateTime zero(QDate(1899, 12, 30), QTime(0, 0));
-        const QDateTime d = value.toDateTime();
-        const QDateTime base(zero.date(), zero.time(), d.timeSpec());
-        number = static_cast<double>(base.msecsTo(d)) / 86400000.0;
-        break;
-    }
-    default: {
-        const std::int64_t whole = value.toInt();
-        if (whole < std::numeric_limits<qint32>::min() ||
-            whole > std::numeric_limits<qint32>::max())
-            throw dvRtns4::RoutineError::overflow();
-        return static_cast<qint32>(whole);
-    }
-    }
-    number = std::nearbyint(number); // the default rounding: half to even
-    if (!std::isfinite(number) || number < std::numeric_limits<qint32>::min() ||
-        number > std::numeric_limits<qint32>::max())
-        throw dvRtns4::RoutineError::overflow();
-    return static_cast<qint32>(number);
 }
 
 // The name=value elements of Args as a field list and a value list.
@@ -227,7 +191,7 @@ qint32 clsDBrtns::MaxVal_ofField(StatementRunner& Conn, const QString& tableName
         return 0;
     const dvRtns4::Variant max = rs.value(QStringLiteral("MAX_VAL"));
     rs.close();
-    return max.isMissing() ? 0 : toLong(max);
+    return max.isMissing() ? 0 : detail::toLong(max);
 }
 
 bool clsDBrtns::RecExist(StatementRunner& Conn, const QString& tableName, const QString& sWhere) {
