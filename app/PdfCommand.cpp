@@ -15,17 +15,6 @@
 
 namespace lexora {
 
-std::optional<PdfRequest> findPdfRequest(const QStringList& arguments, QString& usageError) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--pdf"));
-    if (at < 0)
-        return std::nullopt;
-    if (at + 2 >= arguments.size()) {
-        usageError = QStringLiteral("Χρήση: lexora --pdf ΚΩΔΙΚΟΣ_ΝΟΜΟΘΕΤΗΜΑΤΟΣ ΑΡΧΕΙΟ.pdf");
-        return std::nullopt;
-    }
-    return PdfRequest{arguments.at(at + 1), arguments.at(at + 2)};
-}
-
 int RunPdfCommand(const PdfRequest& request, const QString& applicationFolder,
                   const std::function<void(const QString&)>& error) {
     bool number = false;

@@ -1,14 +1,12 @@
 // lexora --pdf LAW_ID FILE.pdf: writes the page of one act into a PDF file
 // and ends, without a window or a display. Status 0 when the file was
 // written; 1 when the act, the database or the file failed (a Greek sentence
-// on standard error says which); 2 for a malformed command line.
+// on standard error says which); 2 for an act id that is no number.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
-#include <optional>
 
 namespace lexora {
 
@@ -19,10 +17,6 @@ struct PdfRequest {
     QString lawId; // as typed
     QString path;
 };
-
-// The request when the arguments (after the program's name) hold "--pdf";
-// usageError is set when they hold it without its two values.
-std::optional<PdfRequest> findPdfRequest(const QStringList& arguments, QString& usageError);
 
 // Opens applicationFolder/edudata.mdb and writes the act's page; every
 // failure is told through `error`, in Greek.

@@ -1,13 +1,18 @@
-// The program's entry: the real services of this desktop handed to the
-// start-up sequence, then the event loop, unless start-up ended the program.
-// With --pdf the program writes one act's page and ends, with no window.
+// The program's entry: the command line first (--version, --help and --pdf
+// end without a window), then the real services of this desktop handed to
+// the start-up sequence, then the event loop, unless start-up ended the
+// program. --save-to-history runs the same start, then saves one act to the
+// history through the main window's own button and closes the window.
+#include "app/CommandLine.h"
 #include "app/PdfCommand.h"
+#include "app/history/HistoryFile.h"
 #include "app/startup/ApplicationSettings.h"
 #include "app/startup/ProgramContext.h"
 #include "app/startup/RegionalStoreLocaleSource.h"
 #include "app/startup/StartupServices.h"
 #include "app/startup/modMain.h"
 #include "app/state/ProgramState.h"
+#include "app/windows/frmInitial.h"
 #include "app/windows/frmInitialFactory.h"
 #include "dbroutines/clsDBInit.h"
 #include "platform/system/FileSystem.h"
@@ -15,19 +20,82 @@
 #include "platform/system/OsVersion.h"
 #include "platform/system/SystemLocaleSource.h"
 #include "platform/translations/GreekStandardTexts.h"
+#include "platform/treeview/TreeControl.h"
 #include "routines/IniSettingsStore.h"
 #include "routines/MessagePresenter.h"
 #include "routines/SettingsLocations.h"
 
 #include <QApplication>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <memory>
+#include <optional>
 
 namespace {
 
 void printError(const QString& text) {
     std::fputs((QStringLiteral("lexora: ") + text + u'\n').toUtf8().constData(), stderr);
+}
+
+void printOut(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+
+// The act of --save-to-history, or none (told through printError).
+std::optional<std::int32_t> actIdOf(const QString& typed) {
+    bool number = false;
+    const qlonglong id = typed.trimmed().toLongLong(&number);
+    if (!number || id <= 0 || id > std::numeric_limits<std::int32_t>::max()) {
+        printError(QStringLiteral("Ο κωδικός νομοθετήματος «%1» δεν είναι θετικός ακέραιος "
+                                  "αριθμός.")
+                       .arg(typed));
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(id);
+}
+
+// Once the main window has loaded: the act chosen in the legislation tree as
+// a reader chooses it, saved by the window's button, then the window closed,
+// which writes the history file. `status` becomes 0 when the act was added to
+// the list; the file itself is checked after the event loop.
+void saveToHistoryWhenLoaded(lexora::windows::frmInitialFactory& factory, std::int32_t lawId,
+                             int& status) {
+    QTimer::singleShot(0, [&factory, lawId, &status] {
+        lexora::windows::frmInitial* window = factory.window();
+        if (window == nullptr) {
+            printError(QStringLiteral("Το κύριο παράθυρο δεν άνοιξε."));
+            QCoreApplication::exit(1);
+            return;
+        }
+        lexora::shell::Panes& panes = window->panes();
+        panes.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+        lexora::trees::TreeNode* node =
+            panes.tabs.tvwTreelaw->node(QStringLiteral("c") + QString::number(lawId));
+        if (node == nullptr) {
+            printError(QStringLiteral("Το νομοθέτημα με κωδικό %1 δεν υπάρχει στο δέντρο της "
+                                      "νομοθεσίας.")
+                           .arg(lawId));
+        } else {
+            panes.tabs.tvwTreelaw->setSelectedNode(node);
+            window->tvwTreelaw_Click();
+            const int before = panes.tabs.lsthistory->count();
+            panes.page.cmdpicsavewholelaw->click();
+            if (panes.tabs.lsthistory->count() > before)
+                status = 0;
+            else
+                printError(QStringLiteral("Το νομοθέτημα με κωδικό %1 δεν προστέθηκε στο "
+                                          "Ιστορικό.")
+                               .arg(lawId));
+        }
+        window->ExitProgram();
+    });
 }
 
 } // namespace
@@ -36,17 +104,32 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QString usageError;
-    const std::optional<lexora::PdfRequest> pdf = lexora::findPdfRequest(arguments, usageError);
-    if (!usageError.isEmpty()) {
-        printError(usageError);
-        return lexora::kPdfUsage;
-    }
-    if (pdf) {
+    const lexora::CommandLine command = lexora::parseCommandLine(arguments);
+    std::optional<std::int32_t> saveToHistory;
+    switch (command.action) {
+    case lexora::CommandAction::Refused:
+        printError(command.error);
+        return lexora::kCommandLineUsage;
+    case lexora::CommandAction::Version:
+        printOut(lexora::versionText());
+        return 0;
+    case lexora::CommandAction::Help:
+        printOut(lexora::usageText());
+        return 0;
+    case lexora::CommandAction::Pdf: {
         // Draw without a display, whatever the session offers.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        return lexora::RunPdfCommand(*pdf, QCoreApplication::applicationDirPath(), printError);
+        return lexora::RunPdfCommand({command.values.at(0), command.values.at(1)},
+                                     QCoreApplication::applicationDirPath(), printError);
+    }
+    case lexora::CommandAction::SaveToHistory:
+        saveToHistory = actIdOf(command.values.at(0));
+        if (!saveToHistory)
+            return lexora::kCommandLineUsage;
+        break;
+    case lexora::CommandAction::Start:
+        break;
     }
 
     QApplication app(argc, argv);
@@ -95,7 +178,26 @@ int main(int argc, char** argv) {
         lexora::startup::kFileDescription};
 
     lexora::startup::Main(services, context);
-    if (ended)
-        return 0;
-    return QApplication::exec();
+    if (!saveToHistory) {
+        if (ended)
+            return 0;
+        return QApplication::exec();
+    }
+
+    int status = 1;
+    if (ended) {
+        printError(QStringLiteral("Το πρόγραμμα τερμάτισε πριν ανοίξει το κύριο παράθυρο."));
+        return status;
+    }
+    saveToHistoryWhenLoaded(mainWindow, *saveToHistory, status);
+    if (QApplication::exec() != 0)
+        return 1;
+    // The window wrote the history when it closed: the act must be in the file.
+    const auto ids = lexora::history::readHistoryFile(
+        lexora::history::historyFilePath(context.state.applicationFolder));
+    if (status == 0 && std::find(ids.begin(), ids.end(), *saveToHistory) == ids.end()) {
+        printError(QStringLiteral("Το αρχείο του Ιστορικού δεν γράφτηκε."));
+        status = 1;
+    }
+    return status;
 }

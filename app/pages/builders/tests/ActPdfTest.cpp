@@ -109,16 +109,3 @@ TEST_F(ActPdfTest, FailuresAreToldInGreekWithAStatus) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Δεν βρέθηκε η βάση δεδομένων")));
 }
-
-TEST(PdfCommandLineTest, FindsThePdfRequestAndRefusesOneWithoutItsValues) {
-    QString usage;
-    EXPECT_FALSE(findPdfRequest({}, usage).has_value());
-    EXPECT_TRUE(usage.isEmpty());
-    const auto request = findPdfRequest(
-        {QStringLiteral("--pdf"), QStringLiteral("7"), QStringLiteral("x.pdf")}, usage);
-    ASSERT_TRUE(request.has_value());
-    EXPECT_EQ(request->lawId, QStringLiteral("7"));
-    EXPECT_EQ(request->path, QStringLiteral("x.pdf"));
-    EXPECT_FALSE(findPdfRequest({QStringLiteral("--pdf"), QStringLiteral("7")}, usage));
-    EXPECT_TRUE(usage.startsWith(QStringLiteral("Χρήση: lexora --pdf")));
-}
