@@ -14,6 +14,11 @@ public:
     bool contains(const QString& key) const { return m_icons.contains(key); }
     // The icon of a key; a null icon when the list has no such key.
     QIcon icon(const QString& key) const { return m_icons.value(key); }
+    // The icon of a key, or nullptr when the list has no such key.
+    const QIcon* find(const QString& key) const {
+        const auto found = m_icons.constFind(key);
+        return found == m_icons.cend() ? nullptr : &found.value();
+    }
     int count() const { return static_cast<int>(m_icons.size()); }
 
 private:

@@ -97,8 +97,12 @@ TreeControl::~TreeControl() {
 void TreeControl::clearNodes() {
     qDeleteAll(m_pending);
     m_pending.clear();
+    // A tree is mostly cleared to be filled again with about as many nodes:
+    // the key hash keeps its room, so that the fill does not grow it anew.
+    const qsizetype room = m_nodes.capacity();
     clear();
     m_nodes.clear(); // also the keys of the nodes that waited
+    m_nodes.reserve(room);
 }
 
 TreeControl::Batch::Batch(TreeControl& tree) : m_tree(tree) {
@@ -168,8 +172,14 @@ TreeNode* TreeControl::addNode(const QString& parentKey, const QString& key, con
             throw TreeError(errors::ElementNotFound,
                             QStringLiteral("Element not found: ") + parentKey);
     }
-    if (!imageKey.isEmpty() && !m_images.contains(imageKey))
-        throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + imageKey);
+    QIcon icon;
+    if (!imageKey.isEmpty()) {
+        const auto image = m_images.find(imageKey);
+        if (!image)
+            throw TreeError(errors::ElementNotFound,
+                            QStringLiteral("Element not found: ") + imageKey);
+        icon = *image;
+    }
 
     auto owned = std::unique_ptr<TreeNode>(new TreeNode(*this, key, text));
     TreeNode* node = owned.get();
@@ -180,7 +190,7 @@ TreeNode* TreeControl::addNode(const QString& parentKey, const QString& key, con
     else
         addTopLevelItem(owned.release());
     m_nodes.insert(key, node);
-    node->setImageKey(imageKey);
+    node->showImage(imageKey, icon);
     return node;
 }
 

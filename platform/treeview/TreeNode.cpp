@@ -1,4 +1,4 @@
-// Node properties kept in the item's data, so that they outlive the node's
+// The node's key is kept in the item's data, so that it outlives the node's
 // own destructor while the widget takes the item out of its hash.
 #include "platform/treeview/TreeNode.h"
 
@@ -11,7 +11,6 @@ namespace lexora::trees {
 
 namespace {
 constexpr int KeyRole = Qt::UserRole + 1;
-constexpr int ImageKeyRole = Qt::UserRole + 2;
 } // namespace
 
 TreeNode::TreeNode(TreeControl& owner, const QString& key, const QString& text)
@@ -29,18 +28,28 @@ QString TreeNode::key() const {
 }
 
 QString TreeNode::imageKey() const {
-    return data(0, ImageKeyRole).toString();
+    return m_imageKey;
 }
 
 void TreeNode::setImageKey(const QString& key) {
-    QIcon icon;
-    // The owner, not the widget: a node of a batch is in no widget yet.
-    if (!key.isEmpty()) {
-        if (!m_owner->imageList().contains(key))
-            throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + key);
-        icon = m_owner->imageList().icon(key);
+    // A fill sets a parent's image once for each of its children: the same
+    // image again changes nothing.
+    if (key.isEmpty()) {
+        if (!m_imageSet || !m_imageKey.isEmpty())
+            showImage(key, QIcon());
+        return;
     }
-    setData(0, ImageKeyRole, key);
+    // The owner, not the widget: a node of a batch is in no widget yet.
+    const QIcon* icon = m_owner->imageList().find(key);
+    if (icon == nullptr)
+        throw TreeError(errors::ElementNotFound, QStringLiteral("Element not found: ") + key);
+    if (key != m_imageKey)
+        showImage(key, *icon);
+}
+
+void TreeNode::showImage(const QString& key, const QIcon& icon) {
+    m_imageKey = key;
+    m_imageSet = true;
     setIcon(0, icon);
 }
 

@@ -49,8 +49,12 @@ public:
 private:
     friend class TreeControl;
     TreeNode(TreeControl& owner, const QString& key, const QString& text);
+    // Sets the image of a key the image list has (or the empty key).
+    void showImage(const QString& key, const QIcon& icon);
 
     TreeControl* m_owner;
+    QString m_imageKey;
+    bool m_imageSet = false; // once an image (or none) has been set
     bool m_expandWhenShown = false;
 };
 

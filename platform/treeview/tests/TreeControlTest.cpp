@@ -104,6 +104,15 @@ TEST_F(TreeControlTest, ImageKeysChooseIconsOfTheImageList) {
     EXPECT_EQ(branch->icon(0).cacheKey(), tree.imageList().icon("open").cacheKey());
     EXPECT_THROW(branch->setImageKey("ajar"), TreeError);
     EXPECT_EQ(branch->imageKey(), "open");
+    // The same image again, as a fill sets a parent's for each child, and
+    // no image at all.
+    branch->setImageKey("open");
+    EXPECT_EQ(branch->icon(0).cacheKey(), tree.imageList().icon("open").cacheKey());
+    branch->setImageKey({});
+    EXPECT_EQ(branch->imageKey(), QString());
+    EXPECT_TRUE(branch->icon(0).isNull());
+    branch->setImageKey("open");
+    EXPECT_EQ(branch->icon(0).cacheKey(), tree.imageList().icon("open").cacheKey());
 
     ImageList other;
     QPixmap red(16, 16);
