@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -423,11 +425,38 @@ private:
     // false for a statement the cache does not take (an unterminated text,
     // a date that is no date, or marks of its own outside literals).
     bool shapeOf(const QString& s) {
-        m_shape.resize(0);
         m_literals.clear();
-        m_shape.reserve(s.size());
+        // Each literal takes at least one character and leaves one mark, so
+        // the shape is never longer than the statement: it is written in
+        // place into a buffer of that size, kept from one statement to the
+        // next.
+        const qsizetype n = s.size();
+        m_shape.resize(n);
+        char16_t* const begin = reinterpret_cast<char16_t*>(m_shape.data());
+        char16_t* out = begin;
+        const char16_t* const in = reinterpret_cast<const char16_t*>(s.constData());
         const QStringView view(s);
-        for (qsizetype i = 0; i < s.size();) {
+        for (qsizetype i = 0; i < n;) {
+            const char16_t c = in[i];
+            // Blanks and operators, and words of ASCII letters, go to the
+            // shape as they are: they hold no literal, nor a character that
+            // could pass for a mark.
+            if (c < 0x80 && kPlainCharacter[c]) {
+                *out++ = c;
+                ++i;
+                continue;
+            }
+            if (c < 0x80 && isIdentifierStart(QChar(c))) {
+                qsizetype end = i + 1;
+                while (end < n && isIdentifierChar(QChar(in[end]))) {
+                    if (in[end] >= MarkFirst && in[end] <= MarkLast)
+                        return false;
+                    ++end;
+                }
+                out = std::copy(in + i, in + end, out);
+                i = end;
+                continue;
+            }
             const Lexeme lexeme = lexAt(s, i);
             const QStringView text = view.mid(i, lexeme.end - i);
             QChar mark;
@@ -446,18 +475,19 @@ private:
                 mark = lexeme.integer && integerOf(text) ? MarkInteger : MarkNumber;
                 break;
             default:
-                for (QChar c : text)
-                    if (c.unicode() >= MarkFirst && c.unicode() <= MarkLast)
+                for (QChar ch : text)
+                    if (ch.unicode() >= MarkFirst && ch.unicode() <= MarkLast)
                         return false;
-                m_shape += text;
+                out = std::copy(in + i, in + lexeme.end, out);
                 break;
             }
             if (!mark.isNull()) {
-                m_shape += mark;
+                *out++ = mark.unicode();
                 m_literals.push_back({i, lexeme.end});
             }
             i = lexeme.end;
         }
+        m_shape.resize(out - begin);
         return true;
     }
 
@@ -506,6 +536,18 @@ private:
             out.sql += QStringView(entry.sql).mid(from);
         return out;
     }
+
+    // The ASCII characters that always stand alone as a lexeme of their own
+    // (see lexAt): anything but quotes, brackets, the starts of comments,
+    // dates, numbers, words and @@IDENTITY.
+    static constexpr auto kPlainCharacter = [] {
+        std::array<bool, 0x80> plain{};
+        for (char16_t c = 0; c < 0x80; ++c)
+            plain[c] = !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                         (c >= '0' && c <= '9') || c == '_' || c == '\'' || c == '"' || c == '[' ||
+                         c == '`' || c == '-' || c == '/' || c == '#' || c == '.' || c == '@');
+        return plain;
+    }();
 
     // Marks of the literals' kinds, from the private-use area.
     static constexpr char16_t MarkFirst = 0xE000;
