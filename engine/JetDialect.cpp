@@ -19,6 +19,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 
 namespace engine::jet {
@@ -391,21 +392,54 @@ AdaptedStatement rewrite(const QString& statement, std::vector<Slot>* places) {
 class ShapeCache {
 public:
     std::optional<AdaptedStatement> find(const QString& statement) {
+        // The shapes used last are tried first, by comparing the statement
+        // with them piece by piece; reading the whole shape and looking it
+        // up costs several times as much.
+        for (std::size_t k = 0; k < m_recent.size() && m_recent[k]; ++k) {
+            if (matches(statement, *m_recent[k])) {
+                std::rotate(m_recent.begin(), m_recent.begin() + static_cast<std::ptrdiff_t>(k),
+                            m_recent.begin() + static_cast<std::ptrdiff_t>(k) + 1);
+                return fill(statement, *m_recent.front());
+            }
+        }
         if (!shapeOf(statement))
             return std::nullopt;
         const auto found = m_entries.constFind(m_shape);
         if (found == m_entries.cend())
             return std::nullopt;
-        return fill(statement, *found);
+        remember(*found);
+        return fill(statement, **found);
     }
 
     // Keeps the rewrite of the statement whose shape find() has just taken.
     void keep(const QString& statement, const AdaptedStatement& adapted, std::vector<Slot> places) {
         if (!shapeOf(statement) || places.size() != m_literals.size())
             return;
-        if (m_entries.size() >= Capacity)
+        if (m_entries.size() >= Capacity) {
             m_entries.clear();
-        m_entries.insert(m_shape, Entry{adapted.sql, std::move(places), adapted.selectFrom});
+            m_recent.fill(nullptr);
+        }
+        auto entry = std::make_shared<Entry>();
+        entry->sql = adapted.sql;
+        entry->places = std::move(places);
+        entry->selectFrom = adapted.selectFrom;
+        const char16_t* shape = reinterpret_cast<const char16_t*>(m_shape.constData());
+        for (qsizetype i = 0; i < m_shape.size();) {
+            if (isMark(shape[i])) {
+                entry->pieces.push_back({i, 1, shape[i]});
+                ++i;
+                continue;
+            }
+            qsizetype end = i + 1;
+            while (end < m_shape.size() && !isMark(shape[end]))
+                ++end;
+            entry->pieces.push_back({i, end - i, 0});
+            i = end;
+        }
+        entry->shape = m_shape;
+        entry->shape.detach(); // m_shape's buffer is written again
+        m_entries.insert(entry->shape, entry);
+        remember(entry);
     }
 
 private:
@@ -415,11 +449,77 @@ private:
         qsizetype start;
         qsizetype end;
     };
+    // A run of the shape's text, or one mark (a literal of the mark's kind).
+    struct Piece {
+        qsizetype at;
+        qsizetype length;
+        char16_t mark; // 0 for a run of text
+    };
     struct Entry {
         QString sql;
         std::vector<Slot> places;
         qsizetype selectFrom;
+        QString shape;
+        std::vector<Piece> pieces;
     };
+
+    static bool isMark(char16_t c) { return c >= MarkFirst && c <= MarkLast; }
+
+    void remember(const std::shared_ptr<const Entry>& entry) {
+        std::move_backward(m_recent.begin(), m_recent.end() - 1, m_recent.end());
+        m_recent.front() = entry;
+    }
+
+    // The mark of the literal at the start of `text` (one lexeme), 0 for a
+    // lexeme that is no literal; nullopt for a statement the cache does not
+    // take.
+    static std::optional<char16_t> markOf(const Lexeme& lexeme, QStringView text) {
+        switch (lexeme.token) {
+        case Token::Quoted:
+            if (lexeme.unterminated)
+                return std::nullopt;
+            return text.front() == QLatin1Char('\'') ? MarkSingle.unicode() : MarkDouble.unicode();
+        case Token::Date:
+            if (lexeme.unterminated || !isoDateOf(text.mid(1, text.size() - 2)))
+                return std::nullopt;
+            return MarkDate.unicode();
+        case Token::Number:
+            return lexeme.integer && integerOf(text) ? MarkInteger.unicode() : MarkNumber.unicode();
+        default:
+            return char16_t(0);
+        }
+    }
+
+    // Whether the statement has the entry's shape, its literals then in
+    // m_literals. The runs of text between literals are compared as they
+    // are: the lexer reads them as it read the statement the shape came
+    // from, since a lexeme of a run ends before the literal that follows,
+    // which starts as every literal of its kind does.
+    bool matches(const QString& s, const Entry& entry) {
+        m_literals.clear();
+        const qsizetype n = s.size();
+        const QStringView view(s);
+        const QStringView shape(entry.shape);
+        qsizetype i = 0;
+        for (const Piece& piece : entry.pieces) {
+            if (piece.mark == 0) {
+                if (n - i < piece.length ||
+                    view.mid(i, piece.length) != shape.mid(piece.at, piece.length))
+                    return false;
+                i += piece.length;
+                continue;
+            }
+            if (i >= n)
+                return false;
+            const Lexeme lexeme = lexAt(s, i);
+            const std::optional<char16_t> mark = markOf(lexeme, view.mid(i, lexeme.end - i));
+            if (!mark || *mark != piece.mark)
+                return false;
+            m_literals.push_back({i, lexeme.end});
+            i = lexeme.end;
+        }
+        return i == n;
+    }
 
     // Reads the statement's shape and literals into m_shape and m_literals;
     // false for a statement the cache does not take (an unterminated text,
@@ -459,31 +559,17 @@ private:
             }
             const Lexeme lexeme = lexAt(s, i);
             const QStringView text = view.mid(i, lexeme.end - i);
-            QChar mark;
-            switch (lexeme.token) {
-            case Token::Quoted:
-                if (lexeme.unterminated)
-                    return false;
-                mark = text.front() == QLatin1Char('\'') ? MarkSingle : MarkDouble;
-                break;
-            case Token::Date:
-                if (lexeme.unterminated || !isoDateOf(text.mid(1, text.size() - 2)))
-                    return false;
-                mark = MarkDate;
-                break;
-            case Token::Number:
-                mark = lexeme.integer && integerOf(text) ? MarkInteger : MarkNumber;
-                break;
-            default:
+            const std::optional<char16_t> mark = markOf(lexeme, text);
+            if (!mark)
+                return false;
+            if (*mark != 0) {
+                *out++ = *mark;
+                m_literals.push_back({i, lexeme.end});
+            } else {
                 for (QChar ch : text)
-                    if (ch.unicode() >= MarkFirst && ch.unicode() <= MarkLast)
+                    if (isMark(ch.unicode()))
                         return false;
                 out = std::copy(in + i, in + lexeme.end, out);
-                break;
-            }
-            if (!mark.isNull()) {
-                *out++ = mark.unicode();
-                m_literals.push_back({i, lexeme.end});
             }
             i = lexeme.end;
         }
@@ -558,7 +644,8 @@ private:
     static constexpr QChar MarkInteger{char16_t(0xE003)};
     static constexpr QChar MarkNumber{char16_t(0xE004)};
 
-    QHash<QString, Entry> m_entries;
+    QHash<QString, std::shared_ptr<const Entry>> m_entries;
+    std::array<std::shared_ptr<const Entry>, 8> m_recent; // the last used first
     QString m_shape;
     std::vector<Literal> m_literals;
 };
