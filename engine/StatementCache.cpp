@@ -54,12 +54,32 @@ static QString withoutDisambiguation(const QString& name) {
     return name.left(colon);
 }
 
+// Whether two names of the same length are equal but for letter case. The
+// program names its fields as the schema does, or in ASCII of another case:
+// those are told apart without the toolkit's full case folding.
+static bool sameNameIgnoringCase(QStringView a, QStringView b) {
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        const auto lower = [](char16_t c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char16_t>(c + ('a' - 'A')) : c;
+        };
+        if (lower(x) != lower(y))
+            return false;
+    }
+    return true;
+}
+
 int Columns::indexOf(const QString& name) const {
     // Results have few columns: comparing them in place costs less than
     // folding the name for the hash, which allocates on every field read.
     if (names.size() <= 16) {
         for (std::size_t i = 0; i < names.size(); ++i)
-            if (names[i].size() == name.size() && names[i].compare(name, Qt::CaseInsensitive) == 0)
+            if (names[i].size() == name.size() && sameNameIgnoringCase(names[i], name))
                 return static_cast<int>(i);
         return -1;
     }

@@ -59,6 +59,12 @@ TEST_F(RecordsetTest, FieldsByNameIgnoreLetterCaseAndByPosition) {
     for (const char* name : {"Schedule_id", "schedule_id", "SCHEDULE_ID", "schedule_Id"})
         EXPECT_EQ(rs.value(QString::fromUtf8(name)).toInt(), 2) << name;
     EXPECT_EQ(rs.value(QStringLiteral("SCHEDULE_DESCR")).toString(), QStringLiteral("Τμήμα"));
+    EXPECT_EQ(errorOf([&] { rs.field(QStringLiteral("Schedule_iD_")); }), errors::ItemNotFound);
+    engine::Recordset greek = connection.execute(
+        QStringLiteral("SELECT descr AS Όνομα, schedule_id AS όνομα2 FROM Schedule WHERE "
+                       "schedule_id = 2"));
+    for (const char* name : {"Όνομα", "όνομα", "ΌΝΟΜΑ"})
+        EXPECT_EQ(greek.value(QString::fromUtf8(name)).toString(), QStringLiteral("Τμήμα")) << name;
     EXPECT_EQ(rs.fieldCount(), 2);
     EXPECT_EQ(rs.field(1).name(), QStringLiteral("Schedule_descr"));
     EXPECT_EQ(rs.field(0).value().toInt(), 2);
