@@ -6,6 +6,8 @@
 #include "app/trees/FillSupport.h"
 #include "app/trees/NodeMarking.h"
 
+#include <algorithm>
+
 namespace lexora::trees {
 
 namespace {
@@ -23,6 +25,37 @@ bool hasWholeTextRow(engine::Connection& connection, const dvRtns4::Variant& law
     const bool found = !rs.eof();
     rs.close();
     return found;
+}
+
+// The title as HTML text, as QString::toHtmlEscaped writes it; a title
+// without a character to escape, as most are, is handed on as it is.
+QString htmlEscaped(const QString& text) {
+    const auto special = [](QChar c) { return c == u'<' || c == u'>' || c == u'&' || c == u'"'; };
+    const auto first = std::find_if(text.cbegin(), text.cend(), special);
+    if (first == text.cend())
+        return text;
+    QString out;
+    out.reserve(text.size() + 16);
+    out.append(text.constData(), first - text.cbegin());
+    for (auto c = first; c != text.cend(); ++c) {
+        switch (c->unicode()) {
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'"':
+            out += QLatin1String("&quot;");
+            break;
+        default:
+            out += *c;
+        }
+    }
+    return out;
 }
 
 // A null flag is neither 0 nor 1: such a row is not a part of an act.
@@ -86,7 +119,7 @@ void AddlawChildrenNodes(TreeControl& tvwTreelaw, engine::Connection& connection
                 // in the tool tip.
                 const QString title = rs.value(QStringLiteral("title")).toString().trimmed();
                 if (!title.isEmpty())
-                    node->setToolTip(0, QStringLiteral("<p>") + title.toHtmlEscaped() +
+                    node->setToolTip(0, QStringLiteral("<p>") + htmlEscaped(title) +
                                             QStringLiteral("</p>"));
                 if (l_init_tree)
                     node->parentNode()->setImageKey(fill::closedImage());

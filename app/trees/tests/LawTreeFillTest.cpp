@@ -150,7 +150,7 @@ TEST(LawTreeFill, AnErrorEndsTheFillAndKeepsTheNodesAdded) {
 TEST(LawTreeFill, ActNodesCarryTheActTitleAsToolTip) {
     fillstest::FilledDatabase data(QString::fromUtf8(Types) + QStringLiteral(R"SQL(
         INSERT INTO law (law_id, law_code, type_id, all_law_flag, title) VALUES
-            (100, 'Ν.1566/85', 1, 1, 'Δομή και λειτουργία της <πρωτοβάθμιας> εκπαίδευσης'),
+            (100, 'Ν.1566/85', 1, 1, 'Δομή & "λειτουργία" της <πρωτοβάθμιας> εκπαίδευσης'),
             (101, 'Ν.2525/97', 1, 1, NULL);
     )SQL"));
     fillstest::Tree tvwTreelaw;
@@ -158,7 +158,7 @@ TEST(LawTreeFill, ActNodesCarryTheActTitleAsToolTip) {
     const TreeNode* titled = tvwTreelaw.node(QStringLiteral("c100"));
     ASSERT_NE(titled, nullptr);
     EXPECT_EQ(QTextDocumentFragment::fromHtml(titled->toolTip(0)).toPlainText(),
-              QStringLiteral("Δομή και λειτουργία της <πρωτοβάθμιας> εκπαίδευσης"));
+              QStringLiteral("Δομή & \"λειτουργία\" της <πρωτοβάθμιας> εκπαίδευσης"));
     ASSERT_NE(tvwTreelaw.node(QStringLiteral("c101")), nullptr);
     EXPECT_TRUE(tvwTreelaw.node(QStringLiteral("c101"))->toolTip(0).isEmpty());
 }
