@@ -580,6 +580,7 @@ private:
     AdaptedStatement fill(const QString& s, const Entry& entry) const {
         AdaptedStatement out;
         out.selectFrom = entry.selectFrom;
+        out.parameters.reserve(entry.places.size());
         bool kept = false;
         for (const Slot& slot : entry.places)
             kept = kept || !slot.parameter;

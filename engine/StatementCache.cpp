@@ -128,13 +128,13 @@ StatementCache::~StatementCache() {
 }
 
 std::unique_ptr<Prepared> StatementCache::acquire(const QString& sql) {
-    const auto found = m_index.constFind(sql);
-    if (found != m_index.constEnd()) {
-        const List::iterator at = found.value();
-        m_index.erase(found);
-        std::unique_ptr<Prepared> statement = std::move(*at);
-        m_lru.erase(at);
-        return statement;
+    for (auto it = m_idle.end(); it != m_idle.begin();) {
+        --it;
+        if ((*it)->sql.size() == sql.size() && (*it)->sql == sql) {
+            std::unique_ptr<Prepared> statement = std::move(*it);
+            m_idle.erase(it);
+            return statement;
+        }
     }
     return std::make_unique<Prepared>(m_db, sql);
 }
@@ -146,18 +146,13 @@ void StatementCache::release(std::unique_ptr<Prepared> statement) {
     sqlite3_clear_bindings(statement->stmt);
     if (m_capacity == 0)
         return;
-    m_lru.push_front(std::move(statement));
-    m_index.insert(m_lru.front()->sql, m_lru.begin());
-    while (m_lru.size() > m_capacity) {
-        const List::iterator last = std::prev(m_lru.end());
-        m_index.remove((*last)->sql, last);
-        m_lru.erase(last);
-    }
+    if (m_idle.size() >= m_capacity)
+        m_idle.erase(m_idle.begin()); // the least recently used
+    m_idle.push_back(std::move(statement));
 }
 
 void StatementCache::clear() {
-    m_index.clear();
-    m_lru.clear();
+    m_idle.clear();
 }
 
 } // namespace engine::detail

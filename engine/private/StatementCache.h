@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QString>
 
-#include <list>
 #include <memory>
 #include <vector>
 
@@ -50,14 +49,15 @@ public:
     // Resets the statement and keeps it for the next acquire of its text.
     void release(std::unique_ptr<Prepared> statement);
     void clear();
-    std::size_t idleCount() const { return m_lru.size(); }
+    std::size_t idleCount() const { return m_idle.size(); }
 
 private:
-    using List = std::list<std::unique_ptr<Prepared>>;
     sqlite3* m_db;
     std::size_t m_capacity;
-    List m_lru; // most recently released first
-    QMultiHash<QString, List::iterator> m_index;
+    // The idle statements, the most recently released last. A program sends
+    // a few texts in turn, so the one asked for is nearly always among the
+    // last few: looking from the end costs less than hashing the text.
+    std::vector<std::unique_ptr<Prepared>> m_idle;
 };
 
 } // namespace engine::detail
