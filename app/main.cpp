@@ -7,6 +7,7 @@
 #include "app/PdfCommand.h"
 #include "app/history/HistoryFile.h"
 #include "app/startup/ApplicationSettings.h"
+#include "app/startup/DataPlaces.h"
 #include "app/startup/ProgramContext.h"
 #include "app/startup/RegionalStoreLocaleSource.h"
 #include "app/startup/StartupServices.h"
@@ -26,6 +27,7 @@
 #include "routines/SettingsLocations.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -135,6 +137,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexora"));
     QApplication::setApplicationDisplayName(lexora::kTitleKestrani);
+    // The desktop entry's name, which Wayland compositors match the window to.
+    QGuiApplication::setDesktopFileName(QStringLiteral("gr.lexora.Lexora"));
     // The toolkit's own dialogs and menus speak Greek, as the program does.
     lexora::translations::installGreekTranslations(app);
 
@@ -150,6 +154,7 @@ int main(int argc, char** argv) {
     const lexora::platform::SystemOsVersionSource osVersion;
     lexora::platform::LocalFileSystem files;
     lexora::startup::EngineDatabaseOpener database;
+    lexora::startup::LocalDataFiles dataFiles;
     lexora::startup::ApplicationSettings applicationSettings(userSettings, machineSettings);
 
     // The run's values outlive the main window, whose controls refer to them.
@@ -175,7 +180,9 @@ int main(int argc, char** argv) {
         [] { return dvDBrtns4::clsDBInit::DravikDBrtns_Init(dvDBrtns4::db_Access); },
         endProgram,
         QCoreApplication::applicationDirPath(),
-        lexora::startup::kFileDescription};
+        lexora::startup::kFileDescription,
+        &dataFiles,
+        lexora::startup::UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())};
 
     lexora::startup::Main(services, context);
     if (!saveToHistory) {
@@ -194,7 +201,7 @@ int main(int argc, char** argv) {
         return 1;
     // The window wrote the history when it closed: the act must be in the file.
     const auto ids = lexora::history::readHistoryFile(
-        lexora::history::historyFilePath(context.state.applicationFolder));
+        lexora::history::historyFilePath(context.state.writableFolder()));
     if (status == 0 && std::find(ids.begin(), ids.end(), *saveToHistory) == ids.end()) {
         printError(QStringLiteral("Το αρχείο του Ιστορικού δεν γράφτηκε."));
         status = 1;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/EngineError.h"
+#include "engine/EngineExport.h"
 #include "engine/Recordset.h"
 
 #include <QString>
@@ -14,7 +15,7 @@ struct sqlite3;
 
 namespace engine {
 
-class Connection {
+class LEXORA_ENGINE_EXPORT Connection {
 public:
     Connection();
     ~Connection();
@@ -52,7 +53,7 @@ private:
 
 // The second, read-only open that start-up makes through the engine's native
 // interface: it must fail for a file that cannot be opened read-only.
-class ReadOnlyDatabase {
+class LEXORA_ENGINE_EXPORT ReadOnlyDatabase {
 public:
     ReadOnlyDatabase() = default;
     ~ReadOnlyDatabase();
@@ -67,6 +68,6 @@ private:
 };
 
 // Builds the connection text the program uses for a database path.
-QString connectionTextFor(const QString& path, const QString& password);
+LEXORA_ENGINE_EXPORT QString connectionTextFor(const QString& path, const QString& password);
 
 } // namespace engine

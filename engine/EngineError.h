@@ -3,6 +3,8 @@
 // database file, 3044 a missing folder; other failures keep SQLite's text.
 #pragma once
 
+#include "engine/EngineExport.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -20,7 +22,7 @@ inline constexpr int ObjectClosed = 3704;    // operation on a closed connection
 inline constexpr int GeneralSql = 3000;      // any other SQLite failure (description from SQLite)
 } // namespace errors
 
-class EngineError : public std::runtime_error {
+class LEXORA_ENGINE_EXPORT EngineError : public std::runtime_error {
 public:
     EngineError(int number, const QString& description);
     int number() const { return m_number; }

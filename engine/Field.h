@@ -2,6 +2,8 @@
 // and are read in pieces, each call continuing where the last one stopped.
 #pragma once
 
+#include "engine/EngineExport.h"
+
 #include "routines/Variant.h"
 
 #include <QByteArray>
@@ -16,7 +18,7 @@ namespace detail {
 struct Cursor;
 }
 
-class Field {
+class LEXORA_ENGINE_EXPORT Field {
 public:
     QString name() const;
     dvRtns4::Variant value() const;

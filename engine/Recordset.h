@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/EngineError.h"
+#include "engine/EngineExport.h"
 #include "engine/Field.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
 enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };
 enum class CommandType { Text = 1, Table = 2, StoredProc = 4 };
 
-class Recordset {
+class LEXORA_ENGINE_EXPORT Recordset {
 public:
     Recordset();
     ~Recordset();

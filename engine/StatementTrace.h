@@ -5,6 +5,8 @@
 // the cost of the same work without the engine.
 #pragma once
 
+#include "engine/EngineExport.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -21,7 +23,7 @@ struct TracedStatement {
     std::vector<std::variant<std::int64_t, QString>> values; // in order of the '?'s
 };
 
-class StatementTrace {
+class LEXORA_ENGINE_EXPORT StatementTrace {
 public:
     StatementTrace();  // records the statements of this thread from now on
     ~StatementTrace(); // a trace that was live before this one records again

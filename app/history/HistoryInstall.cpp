@@ -23,7 +23,7 @@ void installHistory(shell::Panes& form, windows::MainWindowHooks& hooks,
                     startup::ProgramContext& context, windows::LawViewerHooks& viewerHooks) {
     shell::Panes* f = &form;
     startup::ProgramContext* c = &context;
-    const auto path = [c] { return historyFilePath(c->state.applicationFolder); };
+    const auto path = [c] { return historyFilePath(c->state.writableFolder()); };
     // What the load learnt of the file decides what the saves may do to it.
     const auto loaded = std::make_shared<HistoryFileState>();
 

@@ -5,6 +5,7 @@
 // of the program.
 #pragma once
 
+#include "app/startup/DataPlaces.h"
 #include "engine/Connection.h"
 #include "platform/system/FileSystem.h"
 #include "platform/system/InstanceLock.h"
@@ -67,6 +68,10 @@ struct StartupServices {
     std::function<void()> endProgram;
     QString applicationFolder; // the folder of the program file, without a final separator
     QString fileDescription;   // the program's description, for the regional window
+    // Where the run works when the application folder is read-only (see
+    // DataPlaces.h); without dataFiles the application folder is used.
+    DataFiles* dataFiles = nullptr;
+    QString userDataFolder;
 };
 
 } // namespace lexora::startup

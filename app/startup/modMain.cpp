@@ -149,8 +149,15 @@ void RemoveStaleInstallation(StartupServices& services, const QString& applicati
     }
 }
 
+// The database the run opens: the one chosen by the data places, else the
+// application folder's.
+QString DatabaseOf(const ProgramState& state) {
+    return state.databasePath.isEmpty() ? DatabasePath(state.applicationFolder)
+                                        : state.databasePath;
+}
+
 bool OpenMainConnection(StartupServices& services, ProgramContext& context) {
-    services.database.openMain(context.connection, DatabasePath(context.state.applicationFolder));
+    services.database.openMain(context.connection, DatabaseOf(context.state));
     return true;
 }
 
@@ -187,7 +194,14 @@ void Main(StartupServices& services, ProgramContext& context) {
 
     state.resetNavigation();
 
-    const QString databasePath = DatabasePath(state.applicationFolder);
+    // Once this instance holds the lock, the working copy may be made.
+    if (services.dataFiles != nullptr) {
+        const DataPlaces places =
+            ChooseDataPlaces(*services.dataFiles, state.applicationFolder, services.userDataFolder);
+        state.dataFolder = places.dataFolder;
+        state.databasePath = places.databasePath;
+    }
+    const QString databasePath = DatabaseOf(state);
     if (!services.files.fileExists(databasePath)) {
         busy.restore();
         showMessage(services.messages, dvRtns4::MsgIcon::Critical, QString(),

@@ -18,6 +18,14 @@ struct ProgramState {
     // Set once at start-up.
     QString applicationTitle = kTitleKestrani;
     QString applicationFolder; // without a final separator
+    // Where the run writes (the history) and the database it opens: the
+    // application folder and its edudata.mdb, unless that folder is
+    // read-only (then the user's data folder and its working copy).
+    QString dataFolder;
+    QString databasePath;
+    const QString& writableFolder() const {
+        return dataFolder.isEmpty() ? applicationFolder : dataFolder;
+    }
 
     // Navigation state: act ids, 0 = none.
     std::int32_t gCurrentLawId = 0;

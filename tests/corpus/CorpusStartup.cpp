@@ -90,7 +90,9 @@ int main(int argc, char** argv) {
         [] { return dvDBrtns4::clsDBInit::DravikDBrtns_Init(dvDBrtns4::db_Access); },
         endProgram,
         folder,
-        lexora::startup::kFileDescription};
+        lexora::startup::kFileDescription,
+        nullptr, // the damaged copies are opened where they lie
+        {}};
 
     lexora::startup::Main(services, context);
     QApplication::processEvents();

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -49,6 +50,8 @@ protected:
     QStringList modalWindowsSeen;
     QTimer modalCloser;
     std::unique_ptr<ProgramContext> context = std::make_unique<ProgramContext>();
+    lexora::startup::DataFiles* dataFiles = nullptr;
+    QString userDataFolder;
 
     void SetUp() override { QDir().mkpath(applicationFolder); }
 
@@ -69,7 +72,9 @@ protected:
                                  },
                                  [this] { ++ended; },
                                  applicationFolder,
-                                 QStringLiteral("Lexora")};
+                                 QStringLiteral("Lexora"),
+                                 dataFiles,
+                                 userDataFolder};
         Main(services, *context);
     }
 
@@ -420,6 +425,38 @@ TEST_F(MainTest, GoodDatabaseReachesTheMainWindow) {
     ASSERT_TRUE(context->waitWindow);
     EXPECT_TRUE(context->waitWindow->isVisible());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainTest, AReadOnlyApplicationFolderRunsOnTheUsersWorkingCopy) {
+    testsupport::FixtureDatabase fixture(
+        QStringLiteral("INSERT INTO LAWTYPE (type_id, descr) VALUES (3, 'Νόμοι');"));
+    putDatabase(fixture);
+    startuptest::ReadOnlyApplicationFolder disk(applicationFolder);
+    dataFiles = &disk;
+    userDataFolder = dir.path() + QStringLiteral("/home/.local/share/lexora");
+    run();
+    EXPECT_EQ(mainWindow.created, 1);
+    EXPECT_TRUE(messages.shown.empty());
+    const QString copy = userDataFolder + QStringLiteral("/edudata.mdb");
+    EXPECT_EQ(database.openedPath, copy);
+    EXPECT_EQ(context->state.databasePath, copy);
+    EXPECT_EQ(context->state.writableFolder(), userDataFolder);
+    EXPECT_EQ(context->state.applicationFolder, applicationFolder);
+    EXPECT_TRUE(QFileInfo(copy).isFile());
+}
+
+TEST_F(MainTest, AWritableApplicationFolderKeepsEverythingThere) {
+    testsupport::FixtureDatabase fixture(
+        QStringLiteral("INSERT INTO LAWTYPE (type_id, descr) VALUES (3, 'Νόμοι');"));
+    putDatabase(fixture);
+    lexora::startup::LocalDataFiles disk;
+    dataFiles = &disk;
+    userDataFolder = dir.path() + QStringLiteral("/home/.local/share/lexora");
+    run();
+    EXPECT_EQ(mainWindow.created, 1);
+    EXPECT_EQ(database.openedPath, applicationFolder + QStringLiteral("/edudata.mdb"));
+    EXPECT_EQ(context->state.writableFolder(), applicationFolder);
+    EXPECT_FALSE(QFileInfo::exists(userDataFolder));
 }
 
 TEST(StartupTexts, DatabaseFailureTextUsesCarriageReturnsOnly) {

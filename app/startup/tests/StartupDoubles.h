@@ -4,6 +4,7 @@
 // fail, and a main window factory that records its call.
 #pragma once
 
+#include "app/startup/DataPlaces.h"
 #include "app/startup/StartupServices.h"
 #include "platform/system/FileSystem.h"
 #include "platform/system/InstanceLock.h"
@@ -102,6 +103,41 @@ class RecordingMainWindow final : public lexora::startup::MainWindowFactory {
 public:
     int created = 0;
     void createAndShow(lexora::startup::ProgramContext&) override { ++created; }
+};
+
+// The real disk, with the application folder taken as read-only whoever
+// runs the test (root writes into a read-only folder).
+class ReadOnlyApplicationFolder final : public lexora::startup::DataFiles {
+public:
+    explicit ReadOnlyApplicationFolder(QString folder) : m_folder(std::move(folder)) {}
+    bool folderWritable(const QString& folder) const override {
+        return folder != m_folder && m_disk.folderWritable(folder);
+    }
+    bool fileExists(const QString& path) const override { return m_disk.fileExists(path); }
+    bool makeFolder(const QString& folder) override { return m_disk.makeFolder(folder); }
+    std::optional<int> dataVersion(const QString& path) const override {
+        return m_disk.dataVersion(path);
+    }
+    QDateTime modified(const QString& path) const override { return m_disk.modified(path); }
+    bool replaceFile(const QString& from, const QString& to) override {
+        return m_disk.replaceFile(from, to);
+    }
+    std::optional<int> keptValue(const QString& database) override {
+        return m_disk.keptValue(database);
+    }
+    bool writeKeptValue(const QString& database, int value) override {
+        return m_disk.writeKeptValue(database, value);
+    }
+    std::optional<QString> readText(const QString& path) const override {
+        return m_disk.readText(path);
+    }
+    bool writeText(const QString& path, const QString& text) override {
+        return m_disk.writeText(path, text);
+    }
+
+private:
+    QString m_folder;
+    lexora::startup::LocalDataFiles m_disk;
 };
 
 } // namespace startuptest
