@@ -6,13 +6,13 @@
 
 #include "app/history/HistoryList.h"
 #include "app/pages/builders/ActPage.h"
+#include "app/pages/builders/BuilderSupport.h"
 #include "app/pages/builders/LinkNavigation.h"
 #include "app/pages/builders/TemplatePage.h"
 #include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "engine/EngineError.h"
 #include "platform/pageview/PageViewer.h"
-#include "platform/richtext/DocumentBox.h"
 #include "routines/MessagePresenter.h"
 
 #include <QListWidget>
@@ -32,7 +32,7 @@ void showError(const QString& title, const QString& text) {
 
 void saveReportingErrors(shell::Panes& f, startup::ProgramContext& context, std::int32_t lawId) {
     try {
-        addActToHistory(*f.tabs.lsthistory, context.connection, lawId);
+        addActToHistory(f.tabs.historyList(), context.connection, lawId);
     } catch (const engine::EngineError& error) {
         showError(kNoActTitle,
                   QStringLiteral("Το Νομοθέτημα δεν αποθηκεύτηκε λόγω σφάλματος της βάσης "
@@ -70,9 +70,9 @@ void cmdpicsavewholelaw_Click(shell::Panes& f, startup::ProgramContext& context)
 }
 
 void lsthistory_Click(shell::Panes& f, startup::ProgramContext& context) {
-    const QListWidgetItem* entry = f.tabs.lsthistory->currentItem();
+    const QListWidgetItem* entry = f.tabs.historyList().currentItem();
     if (entry == nullptr || !entry->isSelected()) {
-        f.page.brwWebBrowser3->Navigate2(QStringLiteral("about:blank"));
+        f.page.blankActViewer(shell::Tab::History);
         return;
     }
     // The builders report their own database errors and leave the page empty.
@@ -80,28 +80,25 @@ void lsthistory_Click(shell::Panes& f, startup::ProgramContext& context) {
         pages::navigate_to_hotbrowserSchedule(f, context, pages::kHistory);
     else
         pages::navigate_to_hotbrowser(f, context, pages::kHistory, false);
-    pages::WritePendingPage(context, *f.page.brwWebBrowser3);
+    pages::WritePendingPage(context, *f.page.actViewer(shell::Tab::History));
+    if (!context.state.gPageHtml.isEmpty() && !context.state.wIsSchedule)
+        f.page.noteActShown(
+            shell::Tab::History,
+            pages::detail::actIdFor(f, context.state.gCurrentLawId, pages::kHistory));
 }
 
 void Cmddelete_Click(shell::Panes& f, startup::ProgramContext& /*context*/) {
-    QListWidgetItem* entry = f.tabs.lsthistory->currentItem();
+    QListWidget& list = f.tabs.historyList();
+    QListWidgetItem* entry = list.currentItem();
     if (entry == nullptr || !entry->isSelected())
         return;
     {
         // Removing the entry moves the selection; that is no choice of the user.
-        const QSignalBlocker blocker(f.tabs.lsthistory);
-        delete f.tabs.lsthistory->takeItem(f.tabs.lsthistory->row(entry));
-        f.tabs.lsthistory->setCurrentRow(-1);
+        const QSignalBlocker blocker(&list);
+        delete list.takeItem(list.row(entry));
+        list.setCurrentRow(-1);
     }
-    if (f.page.brwWebBrowserLawFile && !f.page.brwWebBrowserLawFile->isHidden()) {
-        f.page.brwWebBrowserLawFile->Navigate2(QStringLiteral("about:blank"));
-        f.page.brwWebBrowserLawFile->hide();
-    } else if (f.page.rtbWordLaw && f.page.rtbWordLaw->Visible()) {
-        f.page.rtbWordLaw->SetText(QString());
-        f.page.rtbWordLaw->hide();
-    }
-    f.page.brwWebBrowser3->show();
-    f.page.brwWebBrowser3->Refresh();
+    f.page.dropActDocument(shell::Tab::History);
 }
 
 } // namespace lexora::history

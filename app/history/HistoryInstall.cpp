@@ -13,7 +13,6 @@
 
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QToolButton>
 
 #include <memory>
 
@@ -28,24 +27,24 @@ void installHistory(shell::Panes& form, windows::MainWindowHooks& hooks,
     const auto loaded = std::make_shared<HistoryFileState>();
 
     hooks.loadHistory = [f, c, path, loaded] {
-        *loaded = LoadHistory(*f->tabs.lsthistory, c->connection, path());
+        *loaded = LoadHistory(f->tabs.historyList(), c->connection, path());
     };
     hooks.saveHistory = [f, path, loaded] {
-        save_history(*f->tabs.lsthistory, path(), loaded.get());
+        save_history(f->tabs.historyList(), path(), loaded.get());
     };
     viewerHooks.saveHistory = hooks.saveHistory;
     viewerHooks.saveAct = [f, c] { cmdpicsavewholelaw_Click(*f, *c); };
 
     QObject* owner = form.window;
-    QObject::connect(form.page.cmdpichistory, &QToolButton::clicked, owner,
+    QObject::connect(&form.page, &shell::PagePane::saveTopicActRequested, owner,
                      [f, c] { cmdpichistory_Click(*f, *c); });
-    QObject::connect(form.page.cmdpicsavewholelaw, &QToolButton::clicked, owner,
+    QObject::connect(&form.page, &shell::PagePane::saveActRequested, owner,
                      [f, c] { cmdpicsavewholelaw_Click(*f, *c); });
-    QObject::connect(form.page.Cmddelete, &QToolButton::clicked, owner,
+    QObject::connect(&form.page, &shell::PagePane::deleteHistoryRequested, owner,
                      [f, c] { Cmddelete_Click(*f, *c); });
-    QObject::connect(form.tabs.lsthistory, &QListWidget::itemClicked, owner,
+    QObject::connect(&form.tabs.historyList(), &QListWidget::itemClicked, owner,
                      [f, c] { lsthistory_Click(*f, *c); });
-    QObject::connect(form.tabs.lsthistory, &QListWidget::currentRowChanged, owner, [f, c] {
+    QObject::connect(&form.tabs.historyList(), &QListWidget::currentRowChanged, owner, [f, c] {
         if (QGuiApplication::mouseButtons() == Qt::NoButton)
             lsthistory_Click(*f, *c);
     });

@@ -12,22 +12,10 @@
 #include "app/trees/LawTreeFill.h"
 #include "app/trees/ScheduleTreeFill.h"
 #include "app/trees/TopicTreeFill.h"
-#include "platform/pageview/PageViewer.h"
-
-#include <QLineEdit>
 
 namespace lexora::search {
 
 namespace {
-
-QString searchText(const QLineEdit* box) {
-    return box ? box->text().trimmed() : QString();
-}
-
-void blank(pages::PageViewer* viewer) {
-    if (viewer)
-        viewer->Navigate2(QStringLiteral("about:blank"));
-}
 
 void empty(trees::TreeControl& tree) {
     if (tree.topLevelItemCount() > 0)
@@ -40,12 +28,12 @@ void fullFill(void (*fill)(trees::TreeControl&, engine::Connection&, const trees
     runReportingErrors([&] { fill(tree, connection, {}, false, {}, true); });
 }
 
-void chartSearch(shell::Panes& f, engine::Connection& connection, std::size_t index) {
-    QString text = searchText(f.tabs.txtsearchSchedule[index]);
-    trees::TreeControl& tree = *f.tabs.tvwTreeschedule[index];
+void chartSearch(shell::Panes& f, engine::Connection& connection, shell::Tab tab) {
+    QString text = f.tabs.searchText(tab, 0);
+    trees::TreeControl& tree = *f.tabs.tree(tab);
     empty(tree);
-    blank(f.page.brwWebBrowser3);
-    if (index == 1) {
+    f.page.blankActViewer(shell::Tab::Laws);
+    if (tab == shell::Tab::ChartN) {
         if (!text.isEmpty())
             TreeView_with_Schedule_search_N(tree, connection, text);
         else
@@ -58,14 +46,15 @@ void chartSearch(shell::Panes& f, engine::Connection& connection, std::size_t in
     }
 }
 
-void lawSearch(shell::Panes& f, engine::Connection& connection, std::size_t index) {
-    QString text = searchText(f.tabs.txtsearchlaw[index]);
-    empty(*f.tabs.tvwTreelaw);
-    blank(f.page.brwWebBrowser3);
+void lawSearch(shell::Panes& f, engine::Connection& connection, int box) {
+    QString text = f.tabs.searchText(shell::Tab::Laws, box);
+    trees::TreeControl& tree = *f.tabs.tree(shell::Tab::Laws);
+    empty(tree);
+    f.page.blankActViewer(shell::Tab::Laws);
     if (!text.isEmpty())
-        TreeView_with_law_search(*f.tabs.tvwTreelaw, connection, text, index == 1);
+        TreeView_with_law_search(tree, connection, text, box == 1);
     else
-        fullFill(&trees::FillLawTree, *f.tabs.tvwTreelaw, connection);
+        fullFill(&trees::FillLawTree, tree, connection);
 }
 
 } // namespace
@@ -77,27 +66,28 @@ void cmdsearch_Click(shell::Panes& f, startup::ProgramContext& context, int Inde
 
     if (Index == 0) {
         if (state.gOnTabOrganogramma_N)
-            chartSearch(f, connection, 1);
+            chartSearch(f, connection, shell::Tab::ChartN);
         if (state.gOnTabOrganogramma_P)
-            chartSearch(f, connection, 0);
+            chartSearch(f, connection, shell::Tab::ChartP);
         if (state.gOnTabThemata) {
-            const QString text = searchText(f.tabs.txtsearch[0]);
-            blank(f.page.brwWebBrowser1);
-            blank(f.page.brwWebBrowser2);
-            TreeView_with_search_titles(*f.tabs.tvwTree, text);
+            const QString text = f.tabs.searchText(shell::Tab::Topics, 0);
+            f.page.blankTopicPage();
+            f.page.blankActViewer(shell::Tab::Topics);
+            TreeView_with_search_titles(*f.tabs.tree(shell::Tab::Topics), text);
         }
         if (state.gOnTabNomoi)
             lawSearch(f, connection, 0);
     } else if (Index == 1) {
         if (state.gOnTabThemata) {
-            const QString text = searchText(f.tabs.txtsearch[1]);
-            empty(*f.tabs.tvwTree);
-            blank(f.page.brwWebBrowser1);
-            blank(f.page.brwWebBrowser2);
+            const QString text = f.tabs.searchText(shell::Tab::Topics, 1);
+            trees::TreeControl& tree = *f.tabs.tree(shell::Tab::Topics);
+            empty(tree);
+            f.page.blankTopicPage();
+            f.page.blankActViewer(shell::Tab::Topics);
             if (!text.isEmpty())
-                TreeView_with_search(*f.tabs.tvwTree, connection, text, true);
+                TreeView_with_search(tree, connection, text, true);
             else
-                fullFill(&trees::FillTopicTree, *f.tabs.tvwTree, connection);
+                fullFill(&trees::FillTopicTree, tree, connection);
         }
         if (state.gOnTabNomoi)
             lawSearch(f, connection, 1);

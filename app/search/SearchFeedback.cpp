@@ -9,8 +9,6 @@
 #include "platform/treeview/TreeControl.h"
 #include "platform/treeview/TreeNode.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QTreeWidgetItemIterator>
 
 namespace lexora::search {
@@ -18,28 +16,26 @@ namespace lexora::search {
 namespace {
 
 struct Searched {
-    trees::TreeControl* tree = nullptr;
-    QLineEdit* box = nullptr;
+    shell::Tab tab = shell::Tab::Topics;
+    int box = -1; // none searched
     FoundKind kind = FoundKind::Topics;
 };
 
-Searched searchedBy(shell::Panes& f, const ProgramState& state, int Index) {
+Searched searchedBy(const ProgramState& state, int Index) {
     if (Index == 0) {
         if (state.gOnTabOrganogramma_N)
-            return {f.tabs.tvwTreeschedule[1], f.tabs.txtsearchSchedule[1],
-                    FoundKind::ChartEntries};
+            return {shell::Tab::ChartN, 0, FoundKind::ChartEntries};
         if (state.gOnTabOrganogramma_P)
-            return {f.tabs.tvwTreeschedule[0], f.tabs.txtsearchSchedule[0],
-                    FoundKind::ChartEntries};
+            return {shell::Tab::ChartP, 0, FoundKind::ChartEntries};
         if (state.gOnTabThemata)
-            return {f.tabs.tvwTree, f.tabs.txtsearch[0], FoundKind::Topics};
+            return {shell::Tab::Topics, 0, FoundKind::Topics};
         if (state.gOnTabNomoi)
-            return {f.tabs.tvwTreelaw, f.tabs.txtsearchlaw[0], FoundKind::Acts};
+            return {shell::Tab::Laws, 0, FoundKind::Acts};
     } else if (Index == 1) {
         if (state.gOnTabThemata)
-            return {f.tabs.tvwTree, f.tabs.txtsearch[1], FoundKind::Topics};
+            return {shell::Tab::Topics, 1, FoundKind::Topics};
         if (state.gOnTabNomoi)
-            return {f.tabs.tvwTreelaw, f.tabs.txtsearchlaw[1], FoundKind::Acts};
+            return {shell::Tab::Laws, 1, FoundKind::Acts};
     }
     return {};
 }
@@ -80,19 +76,19 @@ MarkedNodes markedNodes(const trees::TreeControl& tree) {
 }
 
 void reportSearch(shell::Panes& form, const startup::ProgramContext& context, int Index) {
-    const Searched searched = searchedBy(form, context.state, Index);
-    if (searched.tree == nullptr || searched.box == nullptr)
+    const Searched searched = searchedBy(context.state, Index);
+    trees::TreeControl* tree = form.tabs.tree(searched.tab);
+    if (searched.box < 0 || tree == nullptr)
         return;
     QString message;
-    if (!searched.box->text().trimmed().isEmpty()) {
-        const MarkedNodes found = markedNodes(*searched.tree);
+    if (!form.tabs.searchText(searched.tab, searched.box).isEmpty()) {
+        const MarkedNodes found = markedNodes(*tree);
         message = foundMessage(found.count, searched.kind);
-        searched.tree->setSelectedNode(found.first);
+        tree->setSelectedNode(found.first);
         if (found.first != nullptr)
-            searched.tree->scrollToItem(found.first, QAbstractItemView::PositionAtCenter);
+            tree->scrollToItem(found.first, QAbstractItemView::PositionAtCenter);
     }
-    if (form.tabs.lblStatus)
-        form.tabs.lblStatus->setText(message);
+    form.tabs.setStatus(message);
 }
 
 } // namespace lexora::search

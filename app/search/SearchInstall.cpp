@@ -1,7 +1,6 @@
 // Wiring of the searches into the main window.
 #include "app/search/SearchInstall.h"
 
-#include "app/search/SearchBoxes.h"
 #include "app/search/SearchDispatch.h"
 #include "app/search/SearchFeedback.h"
 #include "app/shell/Panes.h"
@@ -15,7 +14,6 @@ void installSearch(shell::Panes& form, windows::MainWindowHooks& hooks,
         cmdsearch_Click(form, context, index);
         reportSearch(form, context, index);
     };
-    new SearchDefaultButton(form); // owned by form.window
 }
 
 } // namespace lexora::search

@@ -28,18 +28,20 @@ void installProgramHooks(frmInitial& window, startup::ApplicationSettings* setti
 
     // Full fills: nothing to mark, nothing to open.
     hooks.fillTopicTree = [&form, &context] {
-        trees::FillTopicTree(*form.tabs.tvwTree, context.connection, {}, false, {}, true);
+        trees::FillTopicTree(*form.tabs.tree(shell::Tab::Topics), context.connection, {}, false, {},
+                             true);
     };
     hooks.fillLawTree = [&form, &context] {
-        trees::FillLawTree(*form.tabs.tvwTreelaw, context.connection, {}, false, {}, true);
+        trees::FillLawTree(*form.tabs.tree(shell::Tab::Laws), context.connection, {}, false, {},
+                           true);
     };
     hooks.fillScheduleTreeP = [&form, &context] {
-        trees::FillScheduleTreeP(*form.tabs.tvwTreeschedule[0], context.connection, {}, false, {},
-                                 true);
+        trees::FillScheduleTreeP(*form.tabs.tree(shell::Tab::ChartP), context.connection, {}, false,
+                                 {}, true);
     };
     hooks.fillScheduleTreeN = [&form, &context] {
-        trees::FillScheduleTreeN(*form.tabs.tvwTreeschedule[1], context.connection, {}, false, {},
-                                 true);
+        trees::FillScheduleTreeN(*form.tabs.tree(shell::Tab::ChartN), context.connection, {}, false,
+                                 {}, true);
     };
 
     hooks.showTopicPage = [&form, &context](trees::TreeNode& node) {

@@ -1,15 +1,10 @@
-// The page "in view" for Ctrl+P is the one holding the focus when a page has
-// it; otherwise the act page when one is shown, else the abstract page.
+// The keys press the buttons or run the operations of the panes that do the
+// job.
 #include "app/windows/WindowKeys.h"
 
 #include "app/shell/Panes.h"
-#include "platform/pageview/PageViewer.h"
-#include "platform/richtext/DocumentBox.h"
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QShortcut>
-#include <QTextBrowser>
 #include <QToolButton>
 
 #include <initializer_list>
@@ -20,52 +15,6 @@ namespace {
 
 bool usable(const QWidget* w) {
     return w != nullptr && w->isVisible() && w->isEnabled();
-}
-
-bool holdsFocus(const QWidget* w) {
-    const QWidget* focus = QApplication::focusWidget();
-    return w != nullptr && focus != nullptr && (w == focus || w->isAncestorOf(focus));
-}
-
-bool showsSomething(const shell::Panes& f) {
-    return usable(f.page.rtbWordLawTopic) || usable(f.page.brwWebBrowserLawFile) ||
-           (usable(f.page.brwWebBrowser2) &&
-            !f.page.brwWebBrowser2->view()->toPlainText().isEmpty());
-}
-
-QToolButton* printButtonInView(const shell::Panes& f) {
-    if (holdsFocus(f.page.brwWebBrowser1) && usable(f.page.cmdpicprintabstr))
-        return f.page.cmdpicprintabstr;
-    const bool actFocused = holdsFocus(f.page.brwWebBrowser2) ||
-                            holdsFocus(f.page.rtbWordLawTopic) ||
-                            holdsFocus(f.page.brwWebBrowserLawFile);
-    if (usable(f.page.cmdpiclaw) && (actFocused || showsSomething(f)))
-        return f.page.cmdpiclaw;
-    for (QToolButton* b : {f.page.cmdpiclawhist, f.page.cmdpicprintabstr})
-        if (usable(b))
-            return b;
-    return nullptr;
-}
-
-// The search boxes of the current tab, upper first.
-QList<QLineEdit*> searchBoxesInView(const shell::Panes& f) {
-    QList<QLineEdit*> boxes;
-    for (QLineEdit* box :
-         {f.tabs.txtsearch[0], f.tabs.txtsearch[1], f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1],
-          f.tabs.txtsearchSchedule[0], f.tabs.txtsearchSchedule[1]})
-        if (usable(box))
-            boxes << box;
-    return boxes;
-}
-
-void goToSearchBox(const shell::Panes& f) {
-    const QList<QLineEdit*> boxes = searchBoxesInView(f);
-    if (boxes.isEmpty())
-        return;
-    const qsizetype at = boxes.indexOf(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-    QLineEdit* box = boxes.at(at < 0 ? 0 : (at + 1) % boxes.size());
-    box->setFocus(Qt::ShortcutFocusReason);
-    box->selectAll();
 }
 
 void onKeys(shell::Panes& f, std::initializer_list<QKeySequence> keys,
@@ -87,11 +36,8 @@ void press(QToolButton* button) {
 void installWindowKeys(shell::Panes& f, const std::array<QToolButton*, 4>& toolbar) {
     onKeys(f, {QKeySequence(Qt::Key_F1)}, [&toolbar] { press(toolbar[0]); });
     onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [&toolbar] { press(toolbar[3]); });
-    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_P)}, [&f] {
-        if (QToolButton* button = printButtonInView(f))
-            button->click();
-    });
-    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_L)}, [&f] { goToSearchBox(f); });
+    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_P)}, [&f] { f.page.printPageInView(); });
+    onKeys(f, {QKeySequence(Qt::CTRL | Qt::Key_L)}, [&f] { f.tabs.focusNextSearchBox(); });
 
     // The toolbar's underlined letters under a Latin layout; under the Greek
     // layout the mnemonics of the captions answer by themselves.

@@ -51,9 +51,10 @@ public:
 private:
     void restoreLayout() {
         const int tab = readNumber(m_settings, QStringLiteral("Tab"));
-        QTabWidget* tabs = m_window.panes().tabs.SSTab1;
-        if (tab >= 0 && tab < tabs->count() && tabs->isTabVisible(tab) && tabs->isTabEnabled(tab))
-            tabs->setCurrentIndex(tab);
+        shell::NavigationTabs& tabs = m_window.panes().tabs;
+        if (tab >= static_cast<int>(shell::Tab::ChartN) &&
+            tab <= static_cast<int>(shell::Tab::History) && tabs.isTabShown(shell::Tab(tab)))
+            tabs.setCurrentTab(shell::Tab(tab));
         m_window.restoreSplitters(readNumber(m_settings, QStringLiteral("LeftPane")),
                                   readNumber(m_settings, QStringLiteral("SplitTop")));
     }
@@ -65,7 +66,7 @@ private:
         write("Geometry", QString::fromLatin1(m_window.saveGeometry().toBase64()));
         write("LeftPane", QString::number(m_window.leftPaneWidth()));
         write("SplitTop", QString::number(m_window.splitTop()));
-        write("Tab", QString::number(m_window.panes().tabs.SSTab1->currentIndex()));
+        write("Tab", QString::number(static_cast<int>(m_window.panes().tabs.currentTab())));
     }
 
     frmInitial& m_window;

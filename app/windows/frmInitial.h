@@ -21,6 +21,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 namespace lexora::startup {
 struct ProgramContext;
@@ -53,7 +54,7 @@ public:
                         const startup::ApplicationSettings* settings = nullptr);
     ~frmInitial() override;
 
-    shell::Panes& panes() { return m_form; }
+    shell::Panes& panes() { return *m_form; }
     WindowChrome& chrome() { return m_chrome; }
     MainWindowHooks& hooks() { return m_hooks; }
     startup::ProgramContext& context() { return m_context; }
@@ -117,8 +118,6 @@ protected:
 private:
     void buildControls();
     void buildToolbar();
-    void buildTabs();
-    void buildRightPane();
     void connectEvents();
     void applyColours();
 
@@ -150,12 +149,12 @@ private:
 
     startup::ProgramContext& m_context;
     const startup::ApplicationSettings* m_settings;
-    shell::Panes m_form;
+    Edition m_edition;
+    // Built after the toolbar, so that the focus passes the toolbar first.
+    std::unique_ptr<shell::Panes> m_form;
     WindowChrome m_chrome;
     MainWindowHooks m_hooks;
-    Edition m_edition;
 
-    QLabel* m_lblAbstract = nullptr;
     QIcon m_logoDesigned;
     SplitterBar* m_picDrag = nullptr;
     SplitterBar* m_picDrag2 = nullptr;

@@ -5,9 +5,9 @@
 // viewer by taking its position and size.
 #include "app/windows/frmInitial.h"
 
+#include "app/shell/Twips.h"
 #include "app/startup/ProgramContext.h"
 #include "app/windows/SplitterBar.h"
-#include "app/windows/Twips.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeControl.h"
@@ -24,6 +24,9 @@
 #include <algorithm>
 
 namespace lexora::windows {
+
+using shell::kTwipsPerPixel;
+using shell::px;
 
 namespace {
 
@@ -63,7 +66,7 @@ void frmInitial::resizeStep() {
     // 1. Nothing while loading, nor in a window too low to arrange.
     if (m_loading || height() * kTwipsPerPixel < 5000)
         return;
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
 
     // 3, 4. The toolbar across the top, its buttons from the right.
     placeToolbar();
@@ -98,7 +101,7 @@ void frmInitial::placeToolbar() {
 }
 
 void frmInitial::placeRightPane() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     const QRect tab = f.tabs.SSTab1->geometry();
     m_picDrag->setGeometry(tab.right() + 1, tab.top(), kSplitterThickness, tab.height());
 
@@ -158,11 +161,11 @@ void frmInitial::restoreTabState() {
         state.gCurrentLawId = state.gLegislationLawId;
     }
     if (caption == kCaptionHistory || caption == kCaptionLaws)
-        m_form.page.brwWebBrowser3->Navigate2(kBlank);
+        m_form->page.brwWebBrowser3->Navigate2(kBlank);
 }
 
 void frmInitial::ApplyTabLayout() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     const QString caption = currentTabCaption();
     const bool topics = caption == kCaptionTopics;
     const bool laws = caption == kCaptionLaws;
@@ -206,8 +209,8 @@ void frmInitial::ApplyTabLayout() {
     f.page.cmdpichistory->setVisible(topics);
     f.page.cmdpiclaw->setVisible(topics);
     f.page.cmdpicWordlaw->setVisible(chart);
-    m_lblAbstract->setText(history || laws ? QStringLiteral(" Νομοθέτημα")
-                                           : QStringLiteral(" Περίληψη"));
+    m_form->page.lblAbstract->setText(history || laws ? QStringLiteral(" Νομοθέτημα")
+                                                      : QStringLiteral(" Περίληψη"));
 
     // 6. Viewers.
     f.page.brwWebBrowser1->setVisible(!history && !laws);
@@ -255,10 +258,10 @@ void frmInitial::placeSearchButtons(QFrame* frame, QWidget* upperBox, QWidget* l
         grid->addWidget(button, row, 1);
         button->setVisible(true);
     };
-    place(m_form.tabs.cmdsearch[0], upperBox);
-    place(m_form.tabs.cmdsearch[1], lowerBox);
+    place(m_form->tabs.cmdsearch[0], upperBox);
+    place(m_form->tabs.cmdsearch[1], lowerBox);
     if (lowerBox == nullptr)
-        m_form.tabs.cmdsearch[1]->hide();
+        m_form->tabs.cmdsearch[1]->hide();
 }
 
 void frmInitial::applyFocusOrder(const QList<QWidget*>& block) {
@@ -286,25 +289,25 @@ bool frmInitial::picDrag_MouseMove(int x) {
     const int inner = width();
     if (newLeft * 5 < inner || newLeft * 3 > inner * 2)
         return false;
-    QRect tab = m_form.tabs.SSTab1->geometry();
+    QRect tab = m_form->tabs.SSTab1->geometry();
     if (tab.width() + x > 0) {
         tab.setWidth(tab.width() + x);
-        m_form.tabs.SSTab1->setGeometry(tab);
+        m_form->tabs.SSTab1->setGeometry(tab);
     }
     placeRightPane();
     return true;
 }
 
 int frmInitial::leftPaneWidth() const {
-    return m_form.tabs.SSTab1->width();
+    return m_form->tabs.SSTab1->width();
 }
 
 void frmInitial::restoreSplitters(int leftPaneWidth, int splitTop) {
     const int inner = width();
     if (leftPaneWidth > 0 && leftPaneWidth * 5 >= inner && leftPaneWidth * 3 <= inner * 2) {
-        QRect tab = m_form.tabs.SSTab1->geometry();
+        QRect tab = m_form->tabs.SSTab1->geometry();
         tab.setWidth(leftPaneWidth);
-        m_form.tabs.SSTab1->setGeometry(tab);
+        m_form->tabs.SSTab1->setGeometry(tab);
     }
     if (splitTop > 0)
         m_splitTop = splitTop; // the layout keeps it within the window
@@ -313,7 +316,7 @@ void frmInitial::restoreSplitters(int leftPaneWidth, int splitTop) {
 
 bool frmInitial::picDrag2_MouseMove(int y) {
     const int newTop = m_picDrag2->y() + y;
-    const QRect upper = m_form.page.brwWebBrowser1->geometry();
+    const QRect upper = m_form->page.brwWebBrowser1->geometry();
     if (newTop < upper.top() + upper.height() / 5 + px(500))
         return false;
     if (newTop > innerHeight() - px(2000))

@@ -3,11 +3,11 @@
 // reach an event handler.
 #include "app/windows/frmInitial.h"
 
+#include "app/shell/Twips.h"
 #include "app/startup/ApplicationSettings.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
 #include "app/windows/PrivateTempFolder.h"
-#include "app/windows/Twips.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeControl.h"
@@ -22,6 +22,9 @@
 #include <QToolButton>
 
 namespace lexora::windows {
+
+using shell::kTwipsPerPixel;
+using shell::px;
 
 namespace {
 
@@ -59,7 +62,7 @@ void frmInitial::Form_Load() {
 }
 
 void frmInitial::runLoadSteps() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     ProgramState& state = m_context.state;
 
     // 1. The wait window stays up while the trees are filled.
@@ -154,7 +157,7 @@ void frmInitial::ignoringErrors(const std::function<void()>& step) {
 }
 
 void frmInitial::applyEdition() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     if (m_edition.usesChartTabP) {
         f.tabs.SSTab1->setTabVisible(kTabChartN, false);
         f.tabs.SSTab1->setTabEnabled(kTabChartN, false);
@@ -190,11 +193,11 @@ void frmInitial::showInformationWindowWhenAsked() {
 }
 
 QString frmInitial::currentTabCaption() const {
-    return m_form.tabs.SSTab1->tabText(m_form.tabs.SSTab1->currentIndex());
+    return m_form->tabs.SSTab1->tabText(m_form->tabs.SSTab1->currentIndex());
 }
 
 void frmInitial::SSTab1_Click(int /*previousTab*/) {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     ProgramState& state = m_context.state;
     const QString caption = currentTabCaption();
 

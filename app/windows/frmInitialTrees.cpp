@@ -32,7 +32,7 @@ void frmInitial::emptySelectionWhenMissed(trees::TreeControl& tree, const QPoint
 // Topic tree.
 
 void frmInitial::tvwTree_Click() {
-    if (trees::TreeNode* node = m_form.tabs.tvwTree->selectedNode()) {
+    if (trees::TreeNode* node = m_form->tabs.tvwTree->selectedNode()) {
         if (m_hooks.showTopicPage)
             m_hooks.showTopicPage(*node);
         return;
@@ -51,11 +51,11 @@ void frmInitial::tvwTree_KeyPress(int keyAscii) {
 }
 
 void frmInitial::tvwTree_MouseUp(const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tabs.tvwTree, point);
+    emptySelectionWhenMissed(*m_form->tabs.tvwTree, point);
 }
 
 void frmInitial::blankTopicPages() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     f.page.brwWebBrowser1->Navigate2(kBlank);
     f.page.brwWebBrowser2->show();
     f.page.brwWebBrowser2->Navigate2(kBlank);
@@ -66,8 +66,8 @@ void frmInitial::blankTopicPages() {
 // Legislation tree.
 
 void frmInitial::tvwTreelaw_Click() {
-    m_form.page.cmbLexoraAbstracts->clear();
-    if (trees::TreeNode* node = m_form.tabs.tvwTreelaw->selectedNode()) {
+    m_form->page.cmbLexoraAbstracts->clear();
+    if (trees::TreeNode* node = m_form->tabs.tvwTreelaw->selectedNode()) {
         if (m_hooks.showLawTreeNode)
             m_hooks.showLawTreeNode(*node);
         return;
@@ -76,7 +76,7 @@ void frmInitial::tvwTreelaw_Click() {
 }
 
 void frmInitial::tvwTreelaw_DblClick() {
-    m_form.page.cmbLexoraAbstracts->clear();
+    m_form->page.cmbLexoraAbstracts->clear();
 }
 
 void frmInitial::tvwTreelaw_KeyDown(int keyCode) {
@@ -85,11 +85,11 @@ void frmInitial::tvwTreelaw_KeyDown(int keyCode) {
 }
 
 void frmInitial::tvwTreelaw_MouseUp(const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tabs.tvwTreelaw, point);
+    emptySelectionWhenMissed(*m_form->tabs.tvwTreelaw, point);
 }
 
 void frmInitial::blankLawPage() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     f.page.brwWebBrowser3->show();
     f.page.brwWebBrowser3->Navigate2(kBlank);
     f.page.brwWebBrowserLawFile->hide();
@@ -99,14 +99,14 @@ void frmInitial::blankLawPage() {
 // Organisation-chart trees.
 
 void frmInitial::tvwTreeschedule_Click(int index) {
-    trees::TreeControl* tree = m_form.tabs.tvwTreeschedule[index == 0 ? 0 : 1];
+    trees::TreeControl* tree = m_form->tabs.tvwTreeschedule[index == 0 ? 0 : 1];
     if (trees::TreeNode* node = tree->selectedNode()) {
         if (m_hooks.showSchedulePage)
             m_hooks.showSchedulePage(*node, index);
     } else {
         blankChartPages();
     }
-    m_form.page.lblDocument->setText(QString());
+    m_form->page.lblDocument->setText(QString());
 }
 
 void frmInitial::tvwTreeschedule_KeyDown(int index, int keyCode) {
@@ -115,11 +115,11 @@ void frmInitial::tvwTreeschedule_KeyDown(int index, int keyCode) {
 }
 
 void frmInitial::tvwTreeschedule_MouseUp(int index, const QPoint& point) {
-    emptySelectionWhenMissed(*m_form.tabs.tvwTreeschedule[index == 0 ? 0 : 1], point);
+    emptySelectionWhenMissed(*m_form->tabs.tvwTreeschedule[index == 0 ? 0 : 1], point);
 }
 
 void frmInitial::blankChartPages() {
-    shell::Panes& f = m_form;
+    shell::Panes& f = *m_form;
     f.page.brwWebBrowser1->Navigate2(kBlank);
     f.page.brwWebBrowser2->Navigate2(kBlank);
     f.page.rtbWord->SetText(QString());

@@ -7,6 +7,7 @@
 #include "app/history/HistoryInstall.h"
 #include "app/history/HistoryList.h"
 #include "app/shell/Panes.h"
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
@@ -56,38 +57,25 @@ QByteArray readFile(const QString& path) {
 
 class HistoryTest : public ::testing::Test {
 protected:
-    HistoryTest() : db(QString::fromUtf8(kActs)) {
+    HistoryTest() : db(QString::fromUtf8(kActs)), f(&window, testsupport::testTabCaptions()) {
         context.connection.open(engine::connectionTextFor(db.path(), QString()));
         context.state.applicationFolder = db.folder();
-        auto* layout = new QVBoxLayout(&window);
-        f.window = &window;
-        f.tabs.lsthistory = new QListWidget(&window);
-        f.page.brwWebBrowser3 = new lexora::pages::PageViewer(&window);
-        f.page.brwWebBrowserLawFile = new lexora::pages::PageViewer(&window);
-        f.page.rtbWordLaw = new lexora::richtext::DocumentBox(&window);
-        f.page.cmdpichistory = new QToolButton(&window);
-        f.page.cmdpicsavewholelaw = new QToolButton(&window);
-        f.page.Cmddelete = new QToolButton(&window);
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 f.tabs.lsthistory, f.page.brwWebBrowser3, f.page.brwWebBrowserLawFile,
-                 f.page.rtbWordLaw, f.page.cmdpichistory, f.page.cmdpicsavewholelaw,
-                 f.page.Cmddelete})
-            layout->addWidget(w);
-        f.page.brwWebBrowser3->Navigate(QStringLiteral("about:blank"));
+        controls.brwWebBrowser3->Navigate(QStringLiteral("about:blank"));
     }
     QString path() const { return historyFilePath(db.folder()); }
     std::vector<std::int32_t> ids() const {
         std::vector<std::int32_t> result;
-        for (int row = 0; row < f.tabs.lsthistory->count(); ++row)
-            result.push_back(entryLawId(*f.tabs.lsthistory, row));
+        for (int row = 0; row < controls.lsthistory->count(); ++row)
+            result.push_back(entryLawId(*controls.lsthistory, row));
         return result;
     }
-    void select(int row) { f.tabs.lsthistory->setCurrentRow(row); }
+    void select(int row) { controls.lsthistory->setCurrentRow(row); }
 
     testsupport::FixtureDatabase db;
     lexora::startup::ProgramContext context;
     QWidget window;
     lexora::shell::Panes f;
+    testsupport::PaneControls controls{&window};
     testsupport::RecordingMessages messages;
 };
 
@@ -110,30 +98,30 @@ TEST_F(HistoryTest, LoadingReadsIdsUpToTheFirstLineThatIsNotAnId) {
         {"30\r\n", {30}}, // a null title gives an empty text
     };
     for (const auto& c : cases) {
-        f.tabs.lsthistory->clear();
+        controls.lsthistory->clear();
         writeFile(path(), QByteArray(c.content));
-        LoadHistory(*f.tabs.lsthistory, context.connection, path());
+        LoadHistory(*controls.lsthistory, context.connection, path());
         EXPECT_EQ(ids(), c.loaded) << c.content;
     }
-    EXPECT_EQ(f.tabs.lsthistory->item(0)->text(), QString());
+    EXPECT_EQ(controls.lsthistory->item(0)->text(), QString());
 }
 
 TEST_F(HistoryTest, MissingFileGivesAnEmptyList) {
-    LoadHistory(*f.tabs.lsthistory, context.connection, path());
-    EXPECT_EQ(f.tabs.lsthistory->count(), 0);
+    LoadHistory(*controls.lsthistory, context.connection, path());
+    EXPECT_EQ(controls.lsthistory->count(), 0);
 }
 
 TEST_F(HistoryTest, FileRoundTripKeepsOrderAndTitles) {
     writeFile(path(), "12\r\n7\r\n");
-    LoadHistory(*f.tabs.lsthistory, context.connection, path());
+    LoadHistory(*controls.lsthistory, context.connection, path());
     ASSERT_EQ(ids(), (std::vector<std::int32_t>{12, 7}));
-    EXPECT_EQ(f.tabs.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
-    EXPECT_EQ(f.tabs.lsthistory->item(1)->text(), QStringLiteral("Νόμος 1566/1985"));
+    EXPECT_EQ(controls.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
+    EXPECT_EQ(controls.lsthistory->item(1)->text(), QStringLiteral("Νόμος 1566/1985"));
 
     context.state.gLegislationLawId = 30;
     context.state.gMainWindowActive = 1;
     cmdpicsavewholelaw_Click(f, context);
-    ASSERT_TRUE(save_history(*f.tabs.lsthistory, path()));
+    ASSERT_TRUE(save_history(*controls.lsthistory, path()));
     EXPECT_EQ(readFile(path()), QByteArray("12\r\n7\r\n30\r\n"));
 
     QListWidget again;
@@ -144,15 +132,15 @@ TEST_F(HistoryTest, FileRoundTripKeepsOrderAndTitles) {
 
 TEST_F(HistoryTest, EmptyListWritesAnEmptyFile) {
     writeFile(path(), "12\r\n");
-    ASSERT_TRUE(save_history(*f.tabs.lsthistory, path()));
+    ASSERT_TRUE(save_history(*controls.lsthistory, path()));
     EXPECT_EQ(readFile(path()), QByteArray());
 }
 
 TEST_F(HistoryTest, FailedWriteLeavesTheOldFile) {
     writeFile(path(), "12\r\n7\r\n");
-    LoadHistory(*f.tabs.lsthistory, context.connection, path());
+    LoadHistory(*controls.lsthistory, context.connection, path());
     for (int i = 0; i < 2000; ++i) // a list larger than the write allows
-        f.tabs.lsthistory->addItem(QStringLiteral("x"));
+        controls.lsthistory->addItem(QStringLiteral("x"));
 
     // Writes beyond 64 bytes fail while the limit holds.
     rlimit old{};
@@ -161,7 +149,7 @@ TEST_F(HistoryTest, FailedWriteLeavesTheOldFile) {
     rlimit small = old;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = save_history(*f.tabs.lsthistory, path());
+    const bool saved = save_history(*controls.lsthistory, path());
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -209,22 +197,22 @@ TEST_F(HistoryTest, PartlyReadFileIsReplacedOnlyWithTheUsersConsent) {
     const QByteArray content = QByteArray("12\r\n") + QByteArray(2 * 1024 * 1024, '7');
     for (const auto answer : {dvRtns4::MsgResult::No, dvRtns4::MsgResult::Yes}) {
         writeFile(path(), content);
-        f.tabs.lsthistory->clear();
+        controls.lsthistory->clear();
         messages.shown.clear();
-        HistoryFileState loaded = LoadHistory(*f.tabs.lsthistory, context.connection, path());
+        HistoryFileState loaded = LoadHistory(*controls.lsthistory, context.connection, path());
         EXPECT_EQ(ids(), (std::vector<std::int32_t>{12}));
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].title, QStringLiteral("Ιστορικό"));
 
         messages.answers.push_back(answer);
-        const bool saved = save_history(*f.tabs.lsthistory, path(), &loaded);
+        const bool saved = save_history(*controls.lsthistory, path(), &loaded);
         ASSERT_EQ(messages.shown.size(), 2u);
         EXPECT_EQ(messages.shown[1].buttons, dvRtns4::MsgButtons::YesNo);
         if (answer == dvRtns4::MsgResult::No) {
             EXPECT_FALSE(saved);
             EXPECT_EQ(readFile(path()), content);
             // Asked once: the law viewer's save later in the run keeps it too.
-            EXPECT_FALSE(save_history(*f.tabs.lsthistory, path(), &loaded));
+            EXPECT_FALSE(save_history(*controls.lsthistory, path(), &loaded));
             EXPECT_EQ(messages.shown.size(), 2u);
         } else {
             EXPECT_TRUE(saved);
@@ -266,15 +254,15 @@ TEST_F(HistoryTest, FilesThatAreNotRegularAreNeitherReadNorWrittenThrough) {
         QFile::remove(path());
         QDir(db.folder()).rmdir(QStringLiteral("history.txt"));
         c.plant();
-        f.tabs.lsthistory->clear();
+        controls.lsthistory->clear();
         messages.shown.clear();
 
-        HistoryFileState loaded = LoadHistory(*f.tabs.lsthistory, context.connection, path());
-        EXPECT_EQ(f.tabs.lsthistory->count(), 0);
+        HistoryFileState loaded = LoadHistory(*controls.lsthistory, context.connection, path());
+        EXPECT_EQ(controls.lsthistory->count(), 0);
         EXPECT_EQ(messages.shown.size(), 1u);
 
-        f.tabs.lsthistory->addItem(QStringLiteral("x"));
-        EXPECT_FALSE(save_history(*f.tabs.lsthistory, path(), &loaded));
+        controls.lsthistory->addItem(QStringLiteral("x"));
+        EXPECT_FALSE(save_history(*controls.lsthistory, path(), &loaded));
         // Nor through the file alone, without what the load learnt.
         EXPECT_FALSE(writeHistoryFile(path(), {7}));
         c.checkUntouched();
@@ -301,13 +289,13 @@ TEST_F(HistoryTest, TopicSaveNeedsAnActAndAnAbstract) {
     s.gTopicsLawId = 12;
     s.gAbstract = false; // the topic page has no abstract text: silently nothing
     cmdpichistory_Click(f, context);
-    EXPECT_EQ(f.tabs.lsthistory->count(), 0);
+    EXPECT_EQ(controls.lsthistory->count(), 0);
     EXPECT_EQ(s.gCurrentLawId, 12);
 
     s.gAbstract = true;
     cmdpichistory_Click(f, context);
     EXPECT_EQ(ids(), std::vector<std::int32_t>{12});
-    EXPECT_EQ(f.tabs.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
+    EXPECT_EQ(controls.lsthistory->item(0)->text(), QStringLiteral("Νόμος 2525/1997"));
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_FALSE(QFile::exists(path())); // the file is written when a window unloads
 }
@@ -343,7 +331,7 @@ TEST_F(HistoryTest, ActSaveTakesTheActOfTheActiveWindow) {
         {0, 0, 0, {}},    // nothing chosen: no message
     };
     for (const auto& c : cases) {
-        f.tabs.lsthistory->clear();
+        controls.lsthistory->clear();
         auto& s = context.state;
         s.gLegislationLawId = 12;
         s.gViewerLawId = 7;
@@ -382,39 +370,39 @@ TEST_F(HistoryTest, LawViewerSaveButtonSavesTheActItShows) {
 
 TEST_F(HistoryTest, ChoosingAnEntryShowsItsAct) {
     writeFile(path(), "12\r\n7\r\n");
-    LoadHistory(*f.tabs.lsthistory, context.connection, path());
+    LoadHistory(*controls.lsthistory, context.connection, path());
 
     select(1);
     lsthistory_Click(f, context);
-    const QString shown = f.page.brwWebBrowser3->Document().body().innerHTML();
+    const QString shown = controls.brwWebBrowser3->Document().body().innerHTML();
     EXPECT_TRUE(shown.contains(QStringLiteral("Δομή της εκπαίδευσης"))) << shown.toStdString();
 
-    f.tabs.lsthistory->setCurrentRow(-1);
+    controls.lsthistory->setCurrentRow(-1);
     lsthistory_Click(f, context);
-    EXPECT_EQ(f.page.brwWebBrowser3->LocationURL(), QStringLiteral("about:blank"));
-    EXPECT_TRUE(f.page.brwWebBrowser3->Document().body().innerHTML().isEmpty());
+    EXPECT_EQ(controls.brwWebBrowser3->LocationURL(), QStringLiteral("about:blank"));
+    EXPECT_TRUE(controls.brwWebBrowser3->Document().body().innerHTML().isEmpty());
 }
 
 TEST_F(HistoryTest, DeleteRemovesTheChosenEntryAndClearsTheActShown) {
     writeFile(path(), "12\r\n7\r\n30\r\n");
-    LoadHistory(*f.tabs.lsthistory, context.connection, path());
+    LoadHistory(*controls.lsthistory, context.connection, path());
 
     Cmddelete_Click(f, context); // nothing chosen: nothing happens
-    EXPECT_EQ(f.tabs.lsthistory->count(), 3);
+    EXPECT_EQ(controls.lsthistory->count(), 3);
 
-    f.page.rtbWordLaw->SetText(QStringLiteral("έγγραφο"));
-    f.page.rtbWordLaw->show();
-    f.page.brwWebBrowserLawFile->hide();
-    f.page.brwWebBrowser3->hide();
+    controls.rtbWordLaw->SetText(QStringLiteral("έγγραφο"));
+    controls.rtbWordLaw->show();
+    controls.brwWebBrowserLawFile->hide();
+    controls.brwWebBrowser3->hide();
     select(1);
     Cmddelete_Click(f, context);
     EXPECT_EQ(ids(), (std::vector<std::int32_t>{12, 30}));
-    EXPECT_EQ(f.tabs.lsthistory->currentItem(), nullptr);
-    EXPECT_TRUE(f.page.rtbWordLaw->isHidden());
-    EXPECT_TRUE(f.page.rtbWordLaw->Text().isEmpty());
-    EXPECT_FALSE(f.page.brwWebBrowser3->isHidden());
+    EXPECT_EQ(controls.lsthistory->currentItem(), nullptr);
+    EXPECT_TRUE(controls.rtbWordLaw->isHidden());
+    EXPECT_TRUE(controls.rtbWordLaw->Text().isEmpty());
+    EXPECT_FALSE(controls.brwWebBrowser3->isHidden());
 
-    save_history(*f.tabs.lsthistory, path());
+    save_history(*controls.lsthistory, path());
     EXPECT_EQ(readFile(path()), QByteArray("12\r\n30\r\n"));
 }
 
@@ -427,7 +415,7 @@ TEST_F(HistoryTest, InstalledHooksLoadAndSaveTheApplicationFolderFile) {
     EXPECT_EQ(ids(), (std::vector<std::int32_t>{7, 12}));
 
     select(0);
-    f.page.Cmddelete->click();
+    controls.Cmddelete->click();
     hooks.saveHistory();
     EXPECT_EQ(readFile(path()), QByteArray("12\r\n"));
 }

@@ -87,13 +87,9 @@ void navigate_to_hotbrowser(shell::Panes& form, startup::ProgramContext& context
             detail::reportDatabaseError(QStringLiteral("Ανεπιτυχής Προβολή Νομοθετήματος"), error);
         }
 
-        if (form.page.ProgressBar1) {
-            form.page.ProgressBar1->UpdateStatus(1.0F, true);
-            form.page.ProgressBar1->hide();
-        }
+        form.page.endProgress();
     }
-    if (form.page.cmbLexoraAbstracts && form.page.cmbLexoraAbstracts->count() > 0)
-        form.page.cmbLexoraAbstracts->setCurrentIndex(0);
+    form.page.selectFirstRelatedTopic();
 }
 
 } // namespace lexora::pages

@@ -1,111 +1,104 @@
-// Going back shows the act as the link did: the page builder for the current
-// tab, then the page written into the act viewer.
+// Going back shows the act as the tab first showed it: the page builder, then
+// the page written into the tab's act viewer. An act the trail shows itself
+// is not recorded again.
 #include "app/pages/builders/ActViewerTrail.h"
 
+#include "app/pages/builders/ActPage.h"
 #include "app/pages/builders/LinkNavigation.h"
+#include "app/shell/ActTrail.h"
 #include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
-#include "app/windows/lawviewer/ActTrail.h"
 #include "platform/pageview/PageViewer.h"
 
-#include <QBoxLayout>
-#include <QEvent>
-#include <QFrame>
-#include <QShortcut>
-#include <QStyle>
-#include <QToolButton>
+#include <QObject>
+
+#include <array>
 
 namespace lexora::pages {
 
 namespace {
 
-class ActViewerTrail final : public QObject {
+class ActViewerTrails final : public QObject {
 public:
-    ActViewerTrail(shell::Panes& form, startup::ProgramContext& context)
-        : QObject(form.page.brwWebBrowser2), m_form(form), m_context(context) {
-        m_back = button(QStringLiteral("cmdpicback"), QStyle::SP_ArrowBack,
-                        QStringLiteral("Προηγούμενο Νομοθέτημα (Alt+Αριστερό βέλος)"));
-        m_forward = button(QStringLiteral("cmdpicforward"), QStyle::SP_ArrowForward,
-                           QStringLiteral("Επόμενο Νομοθέτημα (Alt+Δεξί βέλος)"));
-        if (auto* box = qobject_cast<QBoxLayout*>(form.page.sspLaw->layout())) {
-            box->insertWidget(0, m_forward);
-            box->insertWidget(0, m_back);
-        }
-        connect(m_back, &QToolButton::clicked, this, [this] { show(m_trail.back()); });
-        connect(m_forward, &QToolButton::clicked, this, [this] { show(m_trail.forward()); });
-        for (const auto& [keys, target] :
-             {std::pair{QKeySequence(QKeySequence::Back), m_back},
-              std::pair{QKeySequence(QKeySequence::Forward), m_forward}}) {
-            auto* shortcut = new QShortcut(keys, form.window);
-            shortcut->setContext(Qt::WindowShortcut);
-            QToolButton* pressed = target;
-            connect(shortcut, &QShortcut::activated, this, [pressed] {
-                if (pressed->isVisible() && pressed->isEnabled())
-                    pressed->click();
-            });
-        }
-        // The buttons stand where the act's print button does: the topics tab.
-        if (form.page.cmdpiclaw)
-            form.page.cmdpiclaw->installEventFilter(this);
-        // After the link handler, which was connected first.
-        connect(form.page.brwWebBrowser1, &PageViewer::BeforeNavigate2, this,
-                [this](const QString&, bool& cancel) {
-                    if (cancel && m_context.state.gOnTabThemata &&
-                        m_context.state.gTopicsLawId != 0) {
-                        m_trail.visit(m_context.state.gTopicsLawId);
-                        update();
+    ActViewerTrails(shell::Panes& form, startup::ProgramContext& context)
+        : QObject(form.window), m_form(form), m_context(context) {
+        connect(&form.page, &shell::PagePane::actShown, this,
+                [this](shell::Tab tab, std::int32_t id) {
+                    if (m_replaying)
+                        return;
+                    if (shell::ActTrail* trail = trailOf(tab)) {
+                        trail->visit(id);
+                        update(tab);
                     }
                 });
-        update();
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_form.page.cmdpiclaw &&
-            (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-            const bool shown = !m_form.page.cmdpiclaw->isHidden();
-            m_back->setVisible(shown);
-            m_forward->setVisible(shown);
-        }
-        return QObject::eventFilter(watched, event);
+        connect(&form.page, &shell::PagePane::backRequested, this, [this](shell::Tab tab) {
+            if (shell::ActTrail* trail = trailOf(tab))
+                show(tab, trail->back());
+        });
+        connect(&form.page, &shell::PagePane::forwardRequested, this, [this](shell::Tab tab) {
+            if (shell::ActTrail* trail = trailOf(tab))
+                show(tab, trail->forward());
+        });
+        // The legislation and history tabs share their viewer's buttons.
+        connect(&form.tabs, &shell::NavigationTabs::currentTabChanged, this,
+                [this](shell::Tab tab) { update(tab); });
+        update(shell::Tab::Topics);
+        update(form.tabs.currentTab());
     }
 
 private:
-    QToolButton* button(const QString& name, QStyle::StandardPixmap picture, const QString& tip) {
-        auto* b = new QToolButton(m_form.page.sspLaw);
-        b->setObjectName(name);
-        b->setToolTip(tip);
-        b->setIcon(b->style()->standardIcon(picture));
-        b->setAutoRaise(true);
-        return b;
+    shell::ActTrail* trailOf(shell::Tab tab) {
+        switch (tab) {
+        case shell::Tab::Topics:
+            return &m_trails[0];
+        case shell::Tab::Laws:
+            return &m_trails[1];
+        case shell::Tab::History:
+            return &m_trails[2];
+        case shell::Tab::ChartN:
+        case shell::Tab::ChartP:
+            break;
+        }
+        return nullptr;
     }
 
-    void show(std::optional<std::int32_t> id) {
-        if (!id)
+    void show(shell::Tab tab, std::optional<std::int32_t> id) {
+        PageViewer* viewer = m_form.page.actViewer(tab);
+        if (!id || viewer == nullptr)
             return;
-        m_context.state.gCurrentLawId = *id;
-        m_context.state.gTopicsLawId = *id;
-        buildPageForLink(m_form, m_context, false);
-        WritePendingPage(m_context, *m_form.page.brwWebBrowser2);
-        update();
+        ProgramState& state = m_context.state;
+        state.gCurrentLawId = *id;
+        if (tab == shell::Tab::Topics)
+            state.gTopicsLawId = *id;
+        else if (tab == shell::Tab::Laws)
+            state.gLegislationLawId = *id;
+        m_replaying = true;
+        if (tab == shell::Tab::Topics) {
+            buildPageForLink(m_form, m_context, false);
+        } else {
+            state.gNodeMarker.clear();
+            navigate_to_hotbrowser(m_form, m_context, kNotHistory, false);
+        }
+        WritePendingPage(m_context, *viewer);
+        m_replaying = false;
+        update(tab);
     }
 
-    void update() {
-        m_back->setEnabled(m_trail.canGoBack());
-        m_forward->setEnabled(m_trail.canGoForward());
+    void update(shell::Tab tab) {
+        if (const shell::ActTrail* trail = trailOf(tab))
+            m_form.page.setTrailState(tab, trail->canGoBack(), trail->canGoForward());
     }
 
     shell::Panes& m_form;
     startup::ProgramContext& m_context;
-    windows::ActTrail m_trail;
-    QToolButton* m_back;
-    QToolButton* m_forward;
+    std::array<shell::ActTrail, 3> m_trails;
+    bool m_replaying = false;
 };
 
 } // namespace
 
 void installActViewerTrail(shell::Panes& form, startup::ProgramContext& context) {
-    if (form.page.brwWebBrowser1 && form.page.brwWebBrowser2 && form.page.sspLaw)
-        new ActViewerTrail(form, context); // owned by brwWebBrowser2
+    new ActViewerTrails(form, context); // owned by the window
 }
 
 } // namespace lexora::pages

@@ -1,7 +1,8 @@
-// Back and forward in the main window's act viewer (brwWebBrowser2) along the
-// acts opened through the links of the topic page: two buttons at the head of
-// the act panel (cmdpicback, cmdpicforward) and Alt+Left, Alt+Right while the
-// topics tab is shown.
+// Back and forward in the main window's act viewers along the acts they
+// showed: on the topics tab the acts opened through the links of the topic
+// page, on the legislation tab the acts chosen in the tree, on the history
+// tab those chosen in the list. The page pane's back and forward buttons and
+// Alt+Left, Alt+Right move along the trail of the tab shown.
 #pragma once
 
 namespace lexora::shell {
@@ -13,8 +14,7 @@ struct ProgramContext;
 
 namespace lexora::pages {
 
-// Call after connectLinkHandlers: the act a link opened is recorded once the
-// link handler has shown it.
+// The trails live as long as the window of the panes.
 void installActViewerTrail(shell::Panes& form, startup::ProgramContext& context);
 
 } // namespace lexora::pages

@@ -72,8 +72,7 @@ void reportDatabaseError(const QString& title, const engine::EngineError& error)
 std::int32_t actIdFor(const shell::Panes& form, std::int32_t currentLawId, const QString& brwname) {
     if (brwname == QLatin1String("not_history"))
         return currentLawId;
-    const QListWidgetItem* entry =
-        form.tabs.lsthistory ? form.tabs.lsthistory->currentItem() : nullptr;
+    const QListWidgetItem* entry = form.tabs.historyList().currentItem();
     if (!entry || !entry->isSelected())
         return 0;
     return entry->data(Qt::UserRole).toInt();

@@ -13,7 +13,6 @@
 #include "platform/pageview/PageViewer.h"
 #include "platform/treeview/TreeNode.h"
 
-#include <QComboBox>
 #include <QDir>
 
 namespace lexora::pages {
@@ -88,8 +87,9 @@ void brwWebBrowser1_BeforeNavigate2(shell::Panes& form, startup::ProgramContext&
     context.state.gCurrentLawId = *id;
     context.state.gTopicsLawId = *id;
     buildPageForLink(form, context, false);
-    if (form.page.brwWebBrowser2)
-        WritePendingPage(context, *form.page.brwWebBrowser2);
+    WritePendingPage(context, *form.page.actViewer(shell::Tab::Topics));
+    if (context.state.gOnTabThemata && *id != 0)
+        form.page.noteActShown(shell::Tab::Topics, *id);
 }
 
 void actPage_BeforeNavigate2(shell::Panes& form, startup::ProgramContext& context,
@@ -124,8 +124,7 @@ void showActInLawViewer(shell::Panes& form, startup::ProgramContext& context,
 }
 
 void ShowLawTreeNode(shell::Panes& form, startup::ProgramContext& context, trees::TreeNode& node) {
-    if (form.page.cmbLexoraAbstracts)
-        form.page.cmbLexoraAbstracts->clear();
+    form.page.clearRelatedTopics();
     const std::int32_t id = detail::nodeId(node);
     detail::toggleNode(node);
     ProgramState& state = context.state;
@@ -135,9 +134,9 @@ void ShowLawTreeNode(shell::Panes& form, startup::ProgramContext& context, trees
 
     buildPageForLink(form, context, false);
 
-    PageViewer* viewer = form.page.brwWebBrowser3;
-    if (!viewer)
-        return;
+    PageViewer* viewer = form.page.actViewer(shell::Tab::Laws);
+    if (!state.gPageHtml.isEmpty() && state.gNodeMarker.isEmpty())
+        form.page.noteActShown(shell::Tab::Laws, id);
     if (state.gPageHtml.isEmpty() && !viewer->hasDocument())
         return;
     if (!viewer->hasDocument())
@@ -156,17 +155,17 @@ void ShowLawTreeNode(shell::Panes& form, startup::ProgramContext& context, trees
 void connectLinkHandlers(shell::Panes& form, startup::ProgramContext& context) {
     shell::Panes* f = &form;
     startup::ProgramContext* c = &context;
-    if (form.page.brwWebBrowser1)
-        QObject::connect(form.page.brwWebBrowser1, &PageViewer::BeforeNavigate2,
-                         form.page.brwWebBrowser1, [f, c](const QString& address, bool& cancel) {
-                             brwWebBrowser1_BeforeNavigate2(*f, *c, address, cancel);
+    PageViewer* topicViewer = &form.page.topicViewer();
+    QObject::connect(topicViewer, &PageViewer::BeforeNavigate2, topicViewer,
+                     [f, c](const QString& address, bool& cancel) {
+                         brwWebBrowser1_BeforeNavigate2(*f, *c, address, cancel);
+                     });
+    for (PageViewer* viewer :
+         {form.page.actViewer(shell::Tab::Topics), form.page.actViewer(shell::Tab::Laws)}) {
+        QObject::connect(viewer, &PageViewer::BeforeNavigate2, viewer,
+                         [f, c](const QString& address, bool& cancel) {
+                             actPage_BeforeNavigate2(*f, *c, address, cancel);
                          });
-    for (PageViewer* viewer : {form.page.brwWebBrowser2, form.page.brwWebBrowser3}) {
-        if (viewer)
-            QObject::connect(viewer, &PageViewer::BeforeNavigate2, viewer,
-                             [f, c](const QString& address, bool& cancel) {
-                                 actPage_BeforeNavigate2(*f, *c, address, cancel);
-                             });
     }
 }
 

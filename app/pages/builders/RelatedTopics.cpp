@@ -5,17 +5,15 @@
 #include "app/shell/Panes.h"
 #include "app/store/Statements.h"
 
-#include <QComboBox>
 #include <QStringList>
 
 namespace lexora::pages::detail {
 
 namespace {
 
-void addTopic(QComboBox* list, const engine::Recordset& row) {
-    if (list)
-        list->addItem(row.value(QStringLiteral("DESCR")).toString(),
-                      QVariant(static_cast<int>(row.value(QStringLiteral("TOPIC_ID")).toInt())));
+void addTopic(shell::PagePane& pane, const engine::Recordset& row) {
+    pane.addRelatedTopic(row.value(QStringLiteral("DESCR")).toString(),
+                         static_cast<int>(row.value(QStringLiteral("TOPIC_ID")).toInt()));
 }
 
 } // namespace
@@ -40,7 +38,7 @@ std::vector<std::int32_t> ExtendActIdList(engine::Connection& connection, std::i
 
 void addRelatedTopics(shell::Panes& form, engine::Connection& connection, std::int32_t id,
                       bool fromHistory) {
-    QComboBox* list = form.page.cmbLexoraAbstracts;
+    shell::PagePane& list = form.page;
     const std::vector<std::int32_t> ids = ExtendActIdList(connection, id);
 
     engine::Recordset topics = connection.openRecordset(
@@ -66,7 +64,7 @@ void addRelatedTopics(shell::Panes& form, engine::Connection& connection, std::i
         const dvRtns4::Variant descr = byCode.value(QStringLiteral("DESCR"));
         if (descr.isMissing())
             continue;
-        if (list && list->findText(descr.toString(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        if (!list.hasRelatedTopic(descr.toString()))
             addTopic(list, byCode);
     }
     byCode.close();

@@ -10,55 +10,38 @@
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
 #include "platform/pageview/PageViewer.h"
-#include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeNode.h"
-
-#include <QToolButton>
 
 #include <optional>
 
 namespace lexora::pages {
 
-namespace {
-
-const QString kBlank = QStringLiteral("about:blank");
-
-void setViewersVisible(shell::Panes& form, bool visible) {
-    for (PageViewer* viewer : {form.page.brwWebBrowser1, form.page.brwWebBrowser2}) {
-        if (viewer)
-            viewer->setVisible(visible);
-    }
-}
-
-} // namespace
-
 std::optional<QString> detail::chartPageHtml(shell::Panes& form, startup::ProgramContext& context,
                                              std::int32_t id) {
     engine::Recordset rows = context.connection.execute(store::schedulePage(id));
     QString page = QStringLiteral(" ");
-    if (form.page.brwWebBrowser2)
-        form.page.brwWebBrowser2->Navigate(kBlank);
+    form.page.templateViewer().Navigate(QStringLiteral("about:blank"));
 
     if (rows.eof()) {
-        form.page.brwWebBrowser1->Navigate(kBlank);
+        form.page.blankTopicPage();
         return page;
     }
 
     if (rows.value(QStringLiteral("IsBlob")).toBool()) {
-        setViewersVisible(form, false);
+        form.page.setPageViewersVisible(false);
         const auto abstractId =
             static_cast<store::Id>(rows.value(QStringLiteral("Abstract_id")).toInt());
         rows.close();
         const QString path = attachedDocuments().WriteAbstractDocument(
             form, context, store::scheduleAbstractDocument(abstractId));
-        if (!path.isEmpty() && form.page.cmdpicprintabstr)
-            form.page.cmdpicprintabstr->hide();
+        if (!path.isEmpty())
+            form.page.setAbstractPrintVisible(false);
         return std::nullopt;
     }
 
-    setViewersVisible(form, true);
+    form.page.setPageViewersVisible(true);
     if (rows.value(QStringLiteral("abstr_descr")).isMissing()) {
-        form.page.brwWebBrowser1->Navigate(kBlank);
+        form.page.blankTopicPage();
         context.state.gScheduleAbstract = false;
         return std::nullopt;
     }
@@ -80,27 +63,22 @@ void showSchedulePage(shell::Panes& form, startup::ProgramContext& context, tree
     context.state.gNodeMarker.clear();
     detail::toggleNode(node);
 
-    if (form.page.rtbWord) {
-        form.page.rtbWord->hide();
-        form.page.rtbWord->setEnabled(false);
-    }
-    if (form.page.cmdpicprintabstr)
-        form.page.cmdpicprintabstr->show();
+    form.page.hideTemplateDocument();
+    form.page.setAbstractPrintVisible(true);
     if (index == 0) {
         attachedDocuments().ClearDocumentType();
-        if (form.page.cmdpicWordlaw)
-            form.page.cmdpicWordlaw->setIcon(form.page.imListDocuments[3]);
+        form.page.setDocumentPicture(shell::DocumentPicture::Other);
     }
 
     const std::optional<QString> page = detail::chartPageHtml(form, context, id);
     if (!page)
         return;
-    form.page.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    form.page.topicViewer().Document().body().setInnerHTML(*page);
     if (index == 0) {
         context.state.gCurrentLawId = 0;
         context.state.gTopicsLawId = 0;
     }
-    set_style(*form.page.brwWebBrowser1);
+    set_style(form.page.topicViewer());
 }
 
 } // namespace

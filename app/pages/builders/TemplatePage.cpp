@@ -8,9 +8,6 @@
 #include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
-#include "platform/richtext/DocumentBox.h"
-
-#include <QLabel>
 
 namespace lexora::pages {
 
@@ -43,8 +40,7 @@ QString buildPage(shell::Panes& form, startup::ProgramContext& context, std::int
         else
             page = text.page();
     }
-    if (form.page.lblDocument)
-        form.page.lblDocument->setText(title);
+    form.page.setDocumentTitle(title);
     return page;
 }
 
@@ -52,10 +48,7 @@ QString buildPage(shell::Panes& form, startup::ProgramContext& context, std::int
 
 void navigate_to_hotbrowserSchedule(shell::Panes& form, startup::ProgramContext& context,
                                     const QString& brwname) {
-    if (form.page.rtbWord) {
-        form.page.rtbWord->hide();
-        form.page.rtbWord->setEnabled(false);
-    }
+    form.page.hideTemplateDocument();
     const std::int32_t id = detail::actIdFor(form, context.state.gCurrentLawId, brwname);
     try {
         context.state.gPageHtml = buildPage(form, context, id);

@@ -9,14 +9,11 @@
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
 #include "platform/pageview/PageViewer.h"
-#include "platform/richtext/DocumentBox.h"
 #include "platform/treeview/TreeNode.h"
 
 namespace lexora::pages {
 
 namespace {
-
-const QString kBlank = QStringLiteral("about:blank");
 
 // The links to the acts an abstract cites; brwWebBrowser2 is cleared again
 // when there are none.
@@ -25,8 +22,8 @@ QString actLinks(shell::Panes& form, engine::Connection& connection,
     engine::Recordset acts =
         connection.openRecordset(store::abstractLinks(static_cast<store::Id>(abstractId.toInt())),
                                  engine::CursorType::Keyset);
-    if (acts.eof() && form.page.brwWebBrowser2)
-        form.page.brwWebBrowser2->Navigate(kBlank);
+    if (acts.eof())
+        form.page.blankActViewer(shell::Tab::Topics);
     QString links;
     for (; !acts.eof(); acts.moveNext()) {
         const QString id = acts.value(QStringLiteral("law_id")).toString();
@@ -47,10 +44,10 @@ void showTopicPage(shell::Panes& form, startup::ProgramContext& context, trees::
     const std::optional<QString> page = detail::topicPageHtml(form, context, id);
     if (!page)
         return;
-    form.page.brwWebBrowser1->Document().body().setInnerHTML(*page);
+    form.page.topicViewer().Document().body().setInnerHTML(*page);
     context.state.gCurrentLawId = 0;
     context.state.gTopicsLawId = 0;
-    set_style(*form.page.brwWebBrowser1);
+    set_style(form.page.topicViewer());
 }
 
 } // namespace
@@ -60,17 +57,11 @@ std::optional<QString> detail::topicPageHtml(shell::Panes& form, startup::Progra
     ProgramState& state = context.state;
     engine::Recordset rows = context.connection.execute(store::topicPage(topicId));
 
-    if (form.page.brwWebBrowser2) {
-        form.page.brwWebBrowser2->Navigate(kBlank);
-        form.page.brwWebBrowser2->show();
-    }
-    if (form.page.brwWebBrowserLawFile)
-        form.page.brwWebBrowserLawFile->hide();
-    if (form.page.rtbWordLawTopic)
-        form.page.rtbWordLawTopic->hide();
+    form.page.blankActViewer(shell::Tab::Topics);
+    form.page.uncoverActViewer(shell::Tab::Topics);
 
     if (rows.eof() || rows.value(QStringLiteral("abstr_descr")).isMissing()) {
-        form.page.brwWebBrowser1->Navigate(kBlank);
+        form.page.blankTopicPage();
         state.gAbstract = false;
         return std::nullopt;
     }

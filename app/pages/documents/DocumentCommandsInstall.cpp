@@ -12,7 +12,6 @@
 #include "platform/printing/PrinterDialog.h"
 
 #include <QObject>
-#include <QToolButton>
 
 namespace lexora::pages {
 
@@ -35,11 +34,6 @@ public:
     DocumentCommands commands;
 };
 
-void onClick(QToolButton* button, std::function<void()> handler) {
-    if (button)
-        QObject::connect(button, &QToolButton::clicked, button, std::move(handler));
-}
-
 } // namespace
 
 void connectDocumentCommands(DocumentCommands& commands, shell::Panes& form,
@@ -51,21 +45,22 @@ void connectDocumentCommands(DocumentCommands& commands, shell::Panes& form,
         commands.cmdhotconnprint_Click(viewer);
     };
 
-    onClick(form.page.cmdpicWordlaw, [&commands] { commands.cmdpicWordlaw_Click(); });
-    onClick(form.page.cmdpiclaw, [&commands] { commands.cmdpiclaw_Click(); });
-    onClick(form.page.cmdpiclawhist, [&commands] { commands.cmdpiclawhist_Click(); });
-    onClick(form.page.cmdpicprintabstr, [&commands] { commands.cmdpicprintabstr_Click(); });
+    shell::PagePane* page = &form.page;
+    QObject::connect(page, &shell::PagePane::documentRequested, form.window,
+                     [&commands] { commands.cmdpicWordlaw_Click(); });
+    QObject::connect(page, &shell::PagePane::printTopicActRequested, form.window,
+                     [&commands] { commands.cmdpiclaw_Click(); });
+    QObject::connect(page, &shell::PagePane::printActRequested, form.window,
+                     [&commands] { commands.cmdpiclawhist_Click(); });
+    QObject::connect(page, &shell::PagePane::printAbstractRequested, form.window,
+                     [&commands] { commands.cmdpicprintabstr_Click(); });
 
-    for (PageViewer* viewer : {form.page.brwWebBrowser1, form.page.brwWebBrowser2,
-                               form.page.brwWebBrowser3, form.page.brwWebBrowserLawFile}) {
-        if (viewer)
-            viewer->setPrintDialogService(&printerDialog);
-    }
+    for (PageViewer* viewer : form.page.pageViewers())
+        viewer->setPrintDialogService(&printerDialog);
     // An attached HTML document is styled as the program's own pages are.
-    if (PageViewer* fileViewer = form.page.brwWebBrowserLawFile) {
-        QObject::connect(fileViewer, &PageViewer::NavigateComplete2, fileViewer,
-                         [fileViewer] { set_style(*fileViewer); });
-    }
+    PageViewer* fileViewer = &form.page.fileViewer();
+    QObject::connect(fileViewer, &PageViewer::NavigateComplete2, fileViewer,
+                     [fileViewer] { set_style(*fileViewer); });
 }
 
 DocumentCommands& installDocumentCommands(shell::Panes& form, startup::ProgramContext& context,

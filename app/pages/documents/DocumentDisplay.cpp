@@ -17,7 +17,6 @@
 #include "platform/richtext/DocumentBox.h"
 
 #include <QFile>
-#include <QToolButton>
 
 #include <exception>
 
@@ -31,12 +30,19 @@ const QString kRtf = QStringLiteral("rtf");
 const QString kHtml = QStringLiteral("html");
 
 // Picture of the document button for a template's type.
-std::size_t DocumentIconIndex(const QString& type) {
+shell::DocumentPicture DocumentIconIndex(const QString& type) {
     if (type == kRtf)
-        return 1;
+        return shell::DocumentPicture::Rtf;
     if (type == QLatin1String("xls"))
-        return 2;
-    return 3;
+        return shell::DocumentPicture::Spreadsheet;
+    return shell::DocumentPicture::Other;
+}
+
+// Shows a document over the law viewer window's page viewer.
+void cover(QWidget& viewer, QWidget& document) {
+    document.setGeometry(viewer.geometry());
+    document.show();
+    viewer.hide();
 }
 
 // The value of a row's text field, empty for a null.
@@ -104,19 +110,7 @@ void DocumentCommands::StepProgress(Dravik::Progress& progress) {
 }
 
 void DocumentCommands::PlaceProgressBar(const QWidget& target, bool visible) {
-    Dravik::Progress* bar = m_form.page.ProgressBar1;
-    if (!bar)
-        return;
-    // The bar lives on the main window; the target may sit deeper in it.
-    QPoint topLeft = target.pos();
-    if (target.parentWidget() && bar->parentWidget() &&
-        target.parentWidget() != bar->parentWidget())
-        topLeft = target.parentWidget()->mapTo(bar->parentWidget(), topLeft);
-    bar->setGeometry(topLeft.x(), topLeft.y() + target.height() - bar->height(), target.width(),
-                     bar->height());
-    bar->setVisible(visible);
-    if (visible)
-        bar->raise();
+    m_form.page.placeProgressOver(target, visible);
 }
 
 void DocumentCommands::ShowLawFile(shell::Panes& form, startup::ProgramContext& context,
@@ -147,7 +141,7 @@ void DocumentCommands::ShowLawFile(shell::Panes& form, startup::ProgramContext& 
         if (PageViewer* under = HotBrowser ? mainViewer : v)
             PlaceProgressBar(*under, true);
         gLoadStartTime = m_services.clock.secondsSinceMidnight();
-        const QString path = WriteDocumentFile(sql, kRtf, form.page.ProgressBar1);
+        const QString path = WriteDocumentFile(sql, kRtf, form.page.progressBar());
         if (path.isEmpty())
             return;
         richtext::DocumentBox* b = nullptr;
@@ -159,26 +153,27 @@ void DocumentCommands::ShowLawFile(shell::Panes& form, startup::ProgramContext& 
             return;
         b->setEnabled(true);
         const bool loaded = b->LoadFile(path);
-        b->setGeometry(v->geometry());
-        if (loaded) {
-            b->show();
-            v->hide();
-        } else {
+        if (!loaded)
             b->hide();
-        }
+        else if (HotBrowser)
+            cover(*v, *b);
+        else
+            form.page.coverActViewer(tab, *b);
     } else if (type == kHtml) {
         const QString path = WriteDocumentFile(sql, kHtml, nullptr);
         if (path.isEmpty())
             return;
-        PageViewer* f =
-            HotBrowser ? viewerWindow->brwFilehotbrowser : form.page.brwWebBrowserLawFile;
+        PageViewer* f = HotBrowser ? viewerWindow->brwFilehotbrowser : &form.page.fileViewer();
         if (!f)
             return;
         f->setGeometry(v->geometry());
         f->show();
         try {
             f->Navigate(QStringLiteral("file:") + path);
-            v->hide();
+            if (HotBrowser)
+                cover(*v, *f);
+            else
+                form.page.coverActViewer(tab, *f);
         } catch (const std::exception&) {
             f->hide();
         }
@@ -208,21 +203,19 @@ void DocumentCommands::ShowScheduleDocument(shell::Panes& form, startup::Program
 
     detail::BusyPointer busy;
     bool failed = false;
+    richtext::DocumentBox& box = form.page.templateDocumentBox();
+    PageViewer& viewer = form.page.templateViewer();
     if (gDocumentType == kRtf) {
-        if (form.page.rtbWord && form.page.brwWebBrowser2) {
-            form.page.rtbWord->setEnabled(true);
-            failed = !form.page.rtbWord->LoadFile(path);
-            form.page.rtbWord->setGeometry(form.page.brwWebBrowser2->geometry());
-            if (!failed) {
-                form.page.rtbWord->show();
-                form.page.brwWebBrowser2->hide();
-            }
+        box.setEnabled(true);
+        failed = !box.LoadFile(path);
+        box.setGeometry(viewer.geometry());
+        if (!failed) {
+            box.show();
+            viewer.hide();
         }
     } else if (office::officeKindFor(gDocumentType) == office::OfficeKind::Spreadsheet) {
-        if (form.page.rtbWord)
-            form.page.rtbWord->hide();
-        if (form.page.brwWebBrowser2)
-            form.page.brwWebBrowser2->show();
+        box.hide();
+        viewer.show();
         // The note names the program that will open the spreadsheet here.
         const QString chosen = context.state.gDocumentViewerPath;
         const QString program = chosen.isEmpty() ? kSpreadsheetName : chosen.toHtmlEscaped();
@@ -230,16 +223,13 @@ void DocumentCommands::ShowScheduleDocument(shell::Panes& form, startup::Program
                kSpreadsheetNote3a + program + kSpreadsheetNote3b + kSpreadsheetNote4a + program +
                kSpreadsheetNote4b;
     }
-    if (context.state.gDocumentViewerPath.isEmpty() && form.page.cmdpicWordlaw) {
-        form.page.cmdpicWordlaw->setIcon(
-            form.page.imListDocuments[DocumentIconIndex(gDocumentType)]);
-        form.page.cmdpicWordlaw->setToolTip(gDocumentType == kRtf ? kTipWord : kTipExcel);
+    if (context.state.gDocumentViewerPath.isEmpty()) {
+        form.page.setDocumentPicture(DocumentIconIndex(gDocumentType));
+        form.page.setDocumentToolTip(gDocumentType == kRtf ? kTipWord : kTipExcel);
     }
     if (failed) {
-        if (form.page.rtbWord)
-            form.page.rtbWord->hide();
-        if (form.page.brwWebBrowser2)
-            form.page.brwWebBrowser2->show();
+        box.hide();
+        viewer.show();
     }
 }
 

@@ -85,8 +85,8 @@ void DocumentCommands::cmdpiclaw_Click() {
         return;
     }
     if (!m_form.tabs.onChartTab()) {
-        PrintActView(m_form.page.rtbWordLawTopic, m_form.page.brwWebBrowserLawFile,
-                     m_form.page.brwWebBrowser2);
+        PrintActView(m_form.page.actDocumentBox(shell::Tab::Topics), &m_form.page.fileViewer(),
+                     m_form.page.actViewer(shell::Tab::Topics));
         return;
     }
     if (!gDocumentType.isEmpty())
@@ -116,8 +116,8 @@ void DocumentCommands::printTemplateDocument() {
 }
 
 void DocumentCommands::cmdpiclawhist_Click() {
-    PrintActView(m_form.page.rtbWordLaw, m_form.page.brwWebBrowserLawFile,
-                 m_form.page.brwWebBrowser3);
+    PrintActView(m_form.page.actDocumentBox(shell::Tab::Laws), &m_form.page.fileViewer(),
+                 m_form.page.actViewer(shell::Tab::Laws));
 }
 
 void DocumentCommands::cmdhotconnprint_Click(windows::frmhotbrowser& viewer) {
@@ -126,12 +126,10 @@ void DocumentCommands::cmdhotconnprint_Click(windows::frmhotbrowser& viewer) {
 }
 
 void DocumentCommands::cmdpicprintabstr_Click() {
-    PageViewer* viewer = m_form.page.brwWebBrowser1;
-    if (!viewer)
-        return;
+    PageViewer& viewer = m_form.page.topicViewer();
     try {
-        viewer->setPrintDialogService(&m_services.printerDialog);
-        printViewer(*viewer, viewer->QueryStatusWB(OLECMDID_PRINT));
+        viewer.setPrintDialogService(&m_services.printerDialog);
+        printViewer(viewer, viewer.QueryStatusWB(OLECMDID_PRINT));
     } catch (const std::exception& error) {
         reportPrintError(error);
     }

@@ -107,6 +107,11 @@ QString actCode(engine::Connection& connection, std::int32_t id) {
     }
 }
 
+// The forms of an act the tab's act viewer may show.
+PdfSource actSource(const shell::PagePane& page, shell::Tab tab) {
+    return {page.actDocumentBox(tab), &page.fileViewer(), page.actViewer(tab)};
+}
+
 const QString kActFallback = QStringLiteral("Νομοθέτημα");
 const QString kActTip = QStringLiteral("Αποθήκευση Τρέχοντος Νομοθετήματος ως PDF");
 
@@ -152,8 +157,8 @@ void installSaveAsPdf(shell::Panes& f, startup::ProgramContext& context,
     ProgramState& state = context.state;
     engine::Connection& connection = context.connection;
 
-    pdfButtonBeside(
-        f.page.cmdpiclaw, QStringLiteral("cmdpdflaw"), kActTip,
+    QObject::connect(
+        &f.page, &shell::PagePane::pdfTopicActRequested, f.window,
         [&f, &state, &connection, &chooser] {
             if (state.gTopicsLawId == 0) {
                 dvRtns4::messagePresenter().show(
@@ -165,23 +170,20 @@ void installSaveAsPdf(shell::Panes& f, startup::ProgramContext& context,
                          "σύνδεσμο του Νομοθετήματος που θέλετε να αποθηκεύσετε.")});
                 return;
             }
-            SaveShownAsPdf(
-                f.window,
-                {f.page.rtbWordLawTopic, f.page.brwWebBrowserLawFile, f.page.brwWebBrowser2},
-                pdfFileName(actCode(connection, state.gTopicsLawId), kActFallback), chooser);
+            SaveShownAsPdf(f.window, actSource(f.page, shell::Tab::Topics),
+                           pdfFileName(actCode(connection, state.gTopicsLawId), kActFallback),
+                           chooser);
         });
-    pdfButtonBeside(
-        f.page.cmdpiclawhist, QStringLiteral("cmdpdflawhist"), kActTip,
-        [&f, &state, &connection, &chooser] {
-            SaveShownAsPdf(
-                f.window, {f.page.rtbWordLaw, f.page.brwWebBrowserLawFile, f.page.brwWebBrowser3},
-                pdfFileName(actCode(connection, state.gCurrentLawId), kActFallback), chooser);
+    QObject::connect(
+        &f.page, &shell::PagePane::pdfActRequested, f.window, [&f, &state, &connection, &chooser] {
+            SaveShownAsPdf(f.window, actSource(f.page, shell::Tab::Laws),
+                           pdfFileName(actCode(connection, state.gCurrentLawId), kActFallback),
+                           chooser);
         });
-    pdfButtonBeside(f.page.cmdpicprintabstr, QStringLiteral("cmdpdfabstr"),
-                    QStringLiteral("Αποθήκευση Περίληψης ως PDF"), [&f, &chooser] {
-                        SaveShownAsPdf(f.window, {nullptr, nullptr, f.page.brwWebBrowser1},
-                                       pdfFileName({}, QStringLiteral("Περίληψη")), chooser);
-                    });
+    QObject::connect(&f.page, &shell::PagePane::pdfAbstractRequested, f.window, [&f, &chooser] {
+        SaveShownAsPdf(f.window, {nullptr, nullptr, &f.page.topicViewer()},
+                       pdfFileName({}, QStringLiteral("Περίληψη")), chooser);
+    });
 
     auto created = std::move(viewerHooks.created);
     viewerHooks.created = [created, &state, &connection, &chooser](QWidget& window) {

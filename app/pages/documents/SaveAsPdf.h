@@ -6,7 +6,8 @@
 //   cmdpdflawhist beside cmdpiclawhist    (legislation and history tabs)
 //   cmdpdfabstr   beside cmdpicprintabstr (the topic or chart page)
 //   cmdhotconnpdf beside cmdhotconnprint  (law viewer window)
-// Each follows its print button's visibility and place.
+// The page pane has the first three; the law viewer's is made here. Each
+// follows its print button's visibility and place.
 #pragma once
 
 #include <QString>
@@ -54,8 +55,8 @@ QString pdfFileName(const QString& code, const QString& fallback);
 bool SaveShownAsPdf(QWidget* parent, const PdfSource& source, const QString& proposedName,
                     PdfFileChooser& chooser);
 
-// Adds the buttons beside the main window's print buttons and, through the
-// law viewer's hooks, beside its print button.
+// Answers the page pane's PDF buttons and, through the law viewer's hooks,
+// adds the button beside the law viewer's print button.
 void installSaveAsPdf(shell::Panes& form, startup::ProgramContext& context,
                       windows::LawViewerHooks& viewerHooks, PdfFileChooser& chooser);
 

@@ -54,29 +54,29 @@ protected:
 
 TEST_F(MainWindowSearchTest, SearchesFromTheBoxesOfEachTab) {
     auto window = openWindow();
-    auto& f = window->panes();
+    testsupport::PaneControls c(window.get());
 
-    f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
-    typeAndEnter(f.tabs.txtsearch[1], QStringLiteral("άδεια"));
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l12"}));
-    EXPECT_EQ(expandedKeys(*f.tabs.tvwTree), (QStringList{"l1", "l11"}));
-    typeAndEnter(f.tabs.txtsearch[0], QStringLiteral("ισοτητα"));
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l3"}));
+    c.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
+    typeAndEnter(c.txtsearch[1], QStringLiteral("άδεια"));
+    EXPECT_EQ(markedKeys(*c.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(expandedKeys(*c.tvwTree), (QStringList{"l1", "l11"}));
+    typeAndEnter(c.txtsearch[0], QStringLiteral("ισοτητα"));
+    EXPECT_EQ(markedKeys(*c.tvwTree), (QStringList{"l111", "l3"}));
 
-    f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
-    typeAndEnter(f.tabs.txtsearchlaw[1], QStringLiteral("αξιολόγηση"));
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
-    f.tabs.txtsearchlaw[0]->setText(QStringLiteral("1566"));
-    f.tabs.cmdsearch[0]->click();
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), (QStringList{"c101"}));
-    typeAndEnter(f.tabs.txtsearchlaw[0], QStringLiteral("  "));
-    EXPECT_TRUE(markedKeys(*f.tabs.tvwTreelaw).isEmpty());
-    EXPECT_EQ(f.tabs.tvwTreelaw->nodeCount(), 6);
+    c.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+    typeAndEnter(c.txtsearchlaw[1], QStringLiteral("αξιολόγηση"));
+    EXPECT_EQ(markedKeys(*c.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
+    c.txtsearchlaw[0]->setText(QStringLiteral("1566"));
+    c.cmdsearch[0]->click();
+    EXPECT_EQ(markedKeys(*c.tvwTreelaw), (QStringList{"c101"}));
+    typeAndEnter(c.txtsearchlaw[0], QStringLiteral("  "));
+    EXPECT_TRUE(markedKeys(*c.tvwTreelaw).isEmpty());
+    EXPECT_EQ(c.tvwTreelaw->nodeCount(), 6);
 
-    f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabChartP);
-    typeAndEnter(f.tabs.txtsearchSchedule[0], QStringLiteral("Τμήμα"));
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTreeschedule[0]), (QStringList{"l100", "l101"}));
-    EXPECT_EQ(expandedKeys(*f.tabs.tvwTreeschedule[0]), (QStringList{"l1", "l10"}));
+    c.SSTab1->setCurrentIndex(lexora::windows::kTabChartP);
+    typeAndEnter(c.txtsearchSchedule[0], QStringLiteral("Τμήμα"));
+    EXPECT_EQ(markedKeys(*c.tvwTreeschedule[0]), (QStringList{"l100", "l101"}));
+    EXPECT_EQ(expandedKeys(*c.tvwTreeschedule[0]), (QStringList{"l1", "l10"}));
 
     EXPECT_TRUE(messages.shown.empty());
     window->close();
@@ -84,49 +84,49 @@ TEST_F(MainWindowSearchTest, SearchesFromTheBoxesOfEachTab) {
 
 TEST_F(MainWindowSearchTest, TheStatusLineTellsWhatWasFoundAndTheFirstMatchIsSelected) {
     auto window = openWindow();
-    auto& f = window->panes();
-    ASSERT_NE(f.tabs.lblStatus, nullptr);
+    testsupport::PaneControls c(window.get());
+    ASSERT_NE(c.lblStatus, nullptr);
 
-    f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
-    typeAndEnter(f.tabs.txtsearch[1], QStringLiteral("άδεια"));
-    EXPECT_EQ(f.tabs.lblStatus->text(), QStringLiteral("Βρέθηκαν 2 θέματα"));
-    ASSERT_NE(f.tabs.tvwTree->selectedNode(), nullptr);
-    EXPECT_EQ(f.tabs.tvwTree->selectedNode()->key(), QStringLiteral("l111"));
+    c.SSTab1->setCurrentIndex(lexora::windows::kTabTopics);
+    typeAndEnter(c.txtsearch[1], QStringLiteral("άδεια"));
+    EXPECT_EQ(c.lblStatus->text(), QStringLiteral("Βρέθηκαν 2 θέματα"));
+    ASSERT_NE(c.tvwTree->selectedNode(), nullptr);
+    EXPECT_EQ(c.tvwTree->selectedNode()->key(), QStringLiteral("l111"));
 
-    f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
-    typeAndEnter(f.tabs.txtsearchlaw[0], QStringLiteral("1566"));
-    EXPECT_EQ(f.tabs.lblStatus->text(), QStringLiteral("Βρέθηκε 1 νομοθέτημα"));
-    EXPECT_EQ(f.tabs.tvwTreelaw->selectedNode()->key(), QStringLiteral("c101"));
+    c.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+    typeAndEnter(c.txtsearchlaw[0], QStringLiteral("1566"));
+    EXPECT_EQ(c.lblStatus->text(), QStringLiteral("Βρέθηκε 1 νομοθέτημα"));
+    EXPECT_EQ(c.tvwTreelaw->selectedNode()->key(), QStringLiteral("c101"));
 
-    typeAndEnter(f.tabs.txtsearchlaw[1], QStringLiteral("ανύπαρκτο"));
-    EXPECT_EQ(f.tabs.lblStatus->text(), QStringLiteral("Δεν βρέθηκε κανένα αποτέλεσμα"));
-    EXPECT_EQ(f.tabs.tvwTreelaw->selectedNode(), nullptr);
+    typeAndEnter(c.txtsearchlaw[1], QStringLiteral("ανύπαρκτο"));
+    EXPECT_EQ(c.lblStatus->text(), QStringLiteral("Δεν βρέθηκε κανένα αποτέλεσμα"));
+    EXPECT_EQ(c.tvwTreelaw->selectedNode(), nullptr);
 
     // An empty box brings the whole tree back: nothing to report.
-    typeAndEnter(f.tabs.txtsearchlaw[1], QString());
-    EXPECT_TRUE(f.tabs.lblStatus->text().isEmpty());
+    typeAndEnter(c.txtsearchlaw[1], QString());
+    EXPECT_TRUE(c.lblStatus->text().isEmpty());
     window->close();
 }
 
 TEST_F(MainWindowSearchTest, HistoryLoadsSavesAndSurvivesTheNextStart) {
     {
         auto window = openWindow();
-        auto& f = window->panes();
-        ASSERT_EQ(f.tabs.lsthistory->count(), 2);
-        EXPECT_EQ(f.tabs.lsthistory->item(0)->text(),
+        testsupport::PaneControls c(window.get());
+        ASSERT_EQ(c.lsthistory->count(), 2);
+        EXPECT_EQ(c.lsthistory->item(0)->text(),
                   QStringLiteral("Διάταγμα 79/2017 για την οργάνωση"));
 
-        f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
+        c.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
         data.context.state.gLegislationLawId = 102;
         data.context.state.gMainWindowActive = 1;
-        f.page.cmdpicsavewholelaw->click();
-        f.page.cmdpicsavewholelaw->click(); // the second time: already there
+        c.cmdpicsavewholelaw->click();
+        c.cmdpicsavewholelaw->click(); // the second time: already there
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(f.tabs.lsthistory->count(), 3);
+        EXPECT_EQ(c.lsthistory->count(), 3);
 
-        f.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabHistory);
-        f.tabs.lsthistory->setCurrentRow(0);
-        f.page.Cmddelete->click();
+        c.SSTab1->setCurrentIndex(lexora::windows::kTabHistory);
+        c.lsthistory->setCurrentRow(0);
+        c.Cmddelete->click();
         window->close(); // unloading writes the file
     }
     QFile file(lexora::history::historyFilePath(data.db.folder()));

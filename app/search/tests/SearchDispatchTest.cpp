@@ -1,11 +1,11 @@
 // The press of the search buttons on each tab, with full, empty and blank
 // boxes, and Enter in a search box.
 #include "app/search/SearchDispatch.h"
-#include "app/search/SearchBoxes.h"
 #include "app/search/SearchFeedback.h"
 #include "app/search/SearchInstall.h"
 #include "app/search/SearchSupport.h"
 #include "app/search/tests/SearchFixture.h"
+#include "app/shell/SearchBoxes.h"
 #include "app/trees/TopicTreeFill.h"
 #include "app/windows/MainWindowHooks.h"
 #include "platform/pageview/PageViewer.h"
@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -34,8 +35,8 @@ protected:
         // Every tree and viewer holds something before the press.
         for (TreeControl* t : allTrees())
             t->addNode({}, QStringLiteral("l777"), QStringLiteral("παλιό"), QStringLiteral("open"));
-        lexora::trees::FillTopicTree(*f.tabs.tvwTree, data.connection(), {}, false, {}, true);
-        for (auto* viewer : {f.page.brwWebBrowser1, f.page.brwWebBrowser2, f.page.brwWebBrowser3})
+        lexora::trees::FillTopicTree(*c.tvwTree, data.connection(), {}, false, {}, true);
+        for (auto* viewer : {c.brwWebBrowser1, c.brwWebBrowser2, c.brwWebBrowser3})
             viewer->Navigate(QStringLiteral("about:blank#old"));
     }
     void onTab(Tab tab) {
@@ -46,8 +47,7 @@ protected:
         s.gOnTabOrganogramma_N = tab == Tab::ChartN;
     }
     std::vector<TreeControl*> allTrees() {
-        return {f.tabs.tvwTree, f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0],
-                f.tabs.tvwTreeschedule[1]};
+        return {c.tvwTree, c.tvwTreelaw, c.tvwTreeschedule[0], c.tvwTreeschedule[1]};
     }
     static bool blanked(lexora::pages::PageViewer* viewer) {
         return viewer->LocationURL() == QStringLiteral("about:blank");
@@ -57,37 +57,38 @@ protected:
     searchtest::SearchDatabase data;
     searchtest::SearchWindow window;
     lexora::shell::Panes& f = window.form;
+    testsupport::PaneControls& c = window.controls;
     testsupport::RecordingMessages messages;
 };
 
 TEST_F(DispatchTest, TopicsTab) {
     onTab(Tab::Topics);
-    f.tabs.txtsearch[0]->setText(QStringLiteral("  ισοτητα "));
+    c.txtsearch[0]->setText(QStringLiteral("  ισοτητα "));
     press(0); // titles: the tree as it stands
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l3"}));
-    EXPECT_TRUE(blanked(f.page.brwWebBrowser1) && blanked(f.page.brwWebBrowser2));
-    EXPECT_FALSE(blanked(f.page.brwWebBrowser3));
+    EXPECT_EQ(c.tvwTree->nodeCount(), 10);
+    EXPECT_EQ(markedKeys(*c.tvwTree), (QStringList{"l111", "l3"}));
+    EXPECT_TRUE(blanked(c.brwWebBrowser1) && blanked(c.brwWebBrowser2));
+    EXPECT_FALSE(blanked(c.brwWebBrowser3));
 
-    f.tabs.txtsearch[0]->clear();
+    c.txtsearch[0]->clear();
     press(0); // an empty title box still runs: marks go, all collapses
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
-    EXPECT_TRUE(markedKeys(*f.tabs.tvwTree).isEmpty());
-    EXPECT_TRUE(expandedKeys(*f.tabs.tvwTree).isEmpty());
+    EXPECT_EQ(c.tvwTree->nodeCount(), 10);
+    EXPECT_TRUE(markedKeys(*c.tvwTree).isEmpty());
+    EXPECT_TRUE(expandedKeys(*c.tvwTree).isEmpty());
 
-    f.tabs.txtsearch[1]->setText(QStringLiteral("αδεια"));
+    c.txtsearch[1]->setText(QStringLiteral("αδεια"));
     press(1); // keywords: the tree is refilled around the matches
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 9);
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l12"}));
-    EXPECT_EQ(expandedKeys(*f.tabs.tvwTree), (QStringList{"l1", "l11"}));
+    EXPECT_EQ(c.tvwTree->nodeCount(), 9);
+    EXPECT_EQ(markedKeys(*c.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(expandedKeys(*c.tvwTree), (QStringList{"l1", "l11"}));
 
-    f.tabs.txtsearch[1]->setText(QStringLiteral("   "));
+    c.txtsearch[1]->setText(QStringLiteral("   "));
     press(1); // blank: the full fill
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 9);
-    EXPECT_TRUE(markedKeys(*f.tabs.tvwTree).isEmpty());
-    EXPECT_TRUE(expandedKeys(*f.tabs.tvwTree).isEmpty());
+    EXPECT_EQ(c.tvwTree->nodeCount(), 9);
+    EXPECT_TRUE(markedKeys(*c.tvwTree).isEmpty());
+    EXPECT_TRUE(expandedKeys(*c.tvwTree).isEmpty());
 
-    for (TreeControl* t : {f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0], f.tabs.tvwTreeschedule[1]})
+    for (TreeControl* t : {c.tvwTreelaw, c.tvwTreeschedule[0], c.tvwTreeschedule[1]})
         EXPECT_EQ(t->nodeCount(), 1); // other tabs untouched
 }
 
@@ -103,17 +104,17 @@ TEST_F(DispatchTest, LegislationTab) {
         {0, "", {}},
         {1, "  ", {}},
     };
-    for (const auto& c : cases) {
-        f.page.brwWebBrowser3->Navigate(QStringLiteral("about:blank#old"));
-        f.tabs.txtsearchlaw[static_cast<std::size_t>(c.button)]->setText(QString::fromUtf8(c.text));
-        press(c.button);
-        EXPECT_EQ(f.tabs.tvwTreelaw->nodeCount(), 6) << c.text;
-        EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), c.marked) << c.text;
-        EXPECT_TRUE(blanked(f.page.brwWebBrowser3)) << c.text;
-        f.tabs.txtsearchlaw[static_cast<std::size_t>(c.button)]->clear();
+    for (const auto& k : cases) {
+        c.brwWebBrowser3->Navigate(QStringLiteral("about:blank#old"));
+        c.txtsearchlaw[static_cast<std::size_t>(k.button)]->setText(QString::fromUtf8(k.text));
+        press(k.button);
+        EXPECT_EQ(c.tvwTreelaw->nodeCount(), 6) << k.text;
+        EXPECT_EQ(markedKeys(*c.tvwTreelaw), k.marked) << k.text;
+        EXPECT_TRUE(blanked(c.brwWebBrowser3)) << k.text;
+        c.txtsearchlaw[static_cast<std::size_t>(k.button)]->clear();
     }
-    EXPECT_FALSE(blanked(f.page.brwWebBrowser1));
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10); // the topics tab's tree is untouched
+    EXPECT_FALSE(blanked(c.brwWebBrowser1));
+    EXPECT_EQ(c.tvwTree->nodeCount(), 10); // the topics tab's tree is untouched
 }
 
 TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
@@ -123,20 +124,20 @@ TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
     } tabs[] = {{Tab::ChartP, 0}, {Tab::ChartN, 1}};
     for (const auto& t : tabs) {
         onTab(t.tab);
-        TreeControl* own = f.tabs.tvwTreeschedule[t.index];
-        TreeControl* other = f.tabs.tvwTreeschedule[1 - t.index];
+        TreeControl* own = c.tvwTreeschedule[t.index];
+        TreeControl* other = c.tvwTreeschedule[1 - t.index];
         const int otherCount = other->nodeCount();
 
-        f.tabs.txtsearchSchedule[t.index]->setText(QStringLiteral("τμήμα"));
+        c.txtsearchSchedule[t.index]->setText(QStringLiteral("τμήμα"));
         press(1); // no action on these tabs
         EXPECT_EQ(own->node(QStringLiteral("l100")), nullptr);
 
         press(0);
         EXPECT_EQ(own->nodeCount(), 6);
         EXPECT_EQ(markedKeys(*own), (QStringList{"l100", "l101"}));
-        EXPECT_TRUE(blanked(f.page.brwWebBrowser3));
+        EXPECT_TRUE(blanked(c.brwWebBrowser3));
 
-        f.tabs.txtsearchSchedule[t.index]->setText(QStringLiteral(" "));
+        c.txtsearchSchedule[t.index]->setText(QStringLiteral(" "));
         press(0);
         EXPECT_EQ(own->nodeCount(), 6);
         EXPECT_TRUE(markedKeys(*own).isEmpty());
@@ -146,16 +147,15 @@ TEST_F(DispatchTest, ChartTabsSearchTheirOwnTreeWithTheFirstButton) {
 
 TEST_F(DispatchTest, HistoryTabDoesNothing) {
     onTab(Tab::History);
-    for (auto* box :
-         {f.tabs.txtsearch[0], f.tabs.txtsearch[1], f.tabs.txtsearchlaw[0], f.tabs.txtsearchlaw[1],
-          f.tabs.txtsearchSchedule[0], f.tabs.txtsearchSchedule[1]})
+    for (auto* box : {c.txtsearch[0], c.txtsearch[1], c.txtsearchlaw[0], c.txtsearchlaw[1],
+                      c.txtsearchSchedule[0], c.txtsearchSchedule[1]})
         box->setText(QStringLiteral("αδεια"));
     press(0);
     press(1);
-    EXPECT_EQ(f.tabs.tvwTree->nodeCount(), 10);
-    for (TreeControl* t : {f.tabs.tvwTreelaw, f.tabs.tvwTreeschedule[0], f.tabs.tvwTreeschedule[1]})
+    EXPECT_EQ(c.tvwTree->nodeCount(), 10);
+    for (TreeControl* t : {c.tvwTreelaw, c.tvwTreeschedule[0], c.tvwTreeschedule[1]})
         EXPECT_EQ(t->nodeCount(), 1);
-    for (auto* viewer : {f.page.brwWebBrowser1, f.page.brwWebBrowser2, f.page.brwWebBrowser3})
+    for (auto* viewer : {c.brwWebBrowser1, c.brwWebBrowser2, c.brwWebBrowser3})
         EXPECT_FALSE(blanked(viewer));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
@@ -163,7 +163,7 @@ TEST_F(DispatchTest, HistoryTabDoesNothing) {
 TEST_F(DispatchTest, SearchErrorIsShownAndThePointerRestored) {
     searchtest::SearchDatabase broken(QStringLiteral("DROP TABLE ABSTRACT_KEYS;"));
     broken.context.state.gOnTabThemata = true;
-    f.tabs.txtsearch[1]->setText(QStringLiteral("αδεια"));
+    c.txtsearch[1]->setText(QStringLiteral("αδεια"));
     cmdsearch_Click(f, broken.context, 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
@@ -173,7 +173,7 @@ TEST_F(DispatchTest, SearchErrorIsShownAndThePointerRestored) {
     // The program goes on: the same press on a sound database works.
     data.context.state.gOnTabThemata = true;
     press(1);
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTree), (QStringList{"l111", "l12"}));
+    EXPECT_EQ(markedKeys(*c.tvwTree), (QStringList{"l111", "l12"}));
 }
 
 // --- Enter in a search box --------------------------------------------------
@@ -183,13 +183,17 @@ protected:
     SearchBoxTest() {
         lexora::search::installSearch(f, hooks, data.context);
         for (int i = 0; i < 2; ++i)
-            QObject::connect(f.tabs.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
+            QObject::connect(c.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
                              [this, i] { pressed.push_back(i); });
         window.window->show();
         window.window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.window.get()));
     }
     void enterIn(QLineEdit* box) {
+        // The box's tab comes to the front first, as a user would bring it.
+        for (int i = 0; i < c.SSTab1->count(); ++i)
+            if (c.SSTab1->widget(i)->isAncestorOf(box))
+                c.SSTab1->setCurrentIndex(i);
         box->setFocus();
         QCoreApplication::processEvents();
         QTest::keyClick(box, Qt::Key_Return);
@@ -203,23 +207,22 @@ TEST_F(SearchBoxTest, EnterPressesTheButtonOfTheFocusedBox) {
         QLineEdit* box;
         int button;
     } cases[] = {
-        {f.tabs.txtsearch[0], 0},         {f.tabs.txtsearch[1], 1},
-        {f.tabs.txtsearchlaw[0], 0},      {f.tabs.txtsearchlaw[1], 1},
-        {f.tabs.txtsearchSchedule[0], 0}, {f.tabs.txtsearchSchedule[1], 0},
+        {c.txtsearch[0], 0},    {c.txtsearch[1], 1},         {c.txtsearchlaw[0], 0},
+        {c.txtsearchlaw[1], 1}, {c.txtsearchSchedule[0], 0}, {c.txtsearchSchedule[1], 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& k : cases) {
         pressed.clear();
-        enterIn(c.box);
-        EXPECT_EQ(pressed, std::vector<int>{c.button}) << c.box->objectName().toStdString();
+        enterIn(k.box);
+        EXPECT_EQ(pressed, std::vector<int>{k.button}) << k.box->objectName().toStdString();
     }
 }
 
 TEST_F(SearchBoxTest, ButtonStopsBeingTheDefaultWhenItsBoxLosesTheFocus) {
-    auto* defaults = f.window->findChild<lexora::search::SearchDefaultButton*>();
+    auto* defaults = f.window->findChild<lexora::shell::SearchDefaultButton*>();
     ASSERT_NE(defaults, nullptr);
-    enterIn(f.tabs.txtsearchlaw[1]);
-    EXPECT_EQ(defaults->defaultButton(), f.tabs.cmdsearch[1]);
-    f.tabs.tvwTree->setFocus();
+    enterIn(c.txtsearchlaw[1]);
+    EXPECT_EQ(defaults->defaultButton(), c.cmdsearch[1]);
+    c.tvwTree->setFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(defaults->defaultButton(), nullptr);
 }
@@ -227,12 +230,12 @@ TEST_F(SearchBoxTest, ButtonStopsBeingTheDefaultWhenItsBoxLosesTheFocus) {
 TEST_F(SearchBoxTest, EnterInTheLegislationKeywordBoxRunsTheKeywordSearch) {
     // The window connects its buttons to the searchClicked hook.
     for (int i = 0; i < 2; ++i)
-        QObject::connect(f.tabs.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
+        QObject::connect(c.cmdsearch[static_cast<std::size_t>(i)], &QToolButton::clicked,
                          [this, i] { hooks.searchClicked(i); });
     onTab(Tab::Laws);
-    f.tabs.txtsearchlaw[1]->setText(QStringLiteral("αξιολόγηση"));
-    enterIn(f.tabs.txtsearchlaw[1]);
-    EXPECT_EQ(markedKeys(*f.tabs.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
+    c.txtsearchlaw[1]->setText(QStringLiteral("αξιολόγηση"));
+    enterIn(c.txtsearchlaw[1]);
+    EXPECT_EQ(markedKeys(*c.tvwTreelaw), (QStringList{"c101", "c201", "c202"}));
 }
 
 } // namespace

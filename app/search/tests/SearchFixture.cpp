@@ -2,14 +2,10 @@
 #include "app/search/tests/SearchFixture.h"
 
 #include "dbroutines/clsDBInit.h"
-#include "platform/pageview/PageViewer.h"
 #include "platform/treeview/ImageList.h"
 #include "platform/treeview/TreeNode.h"
 
-#include <QLineEdit>
-#include <QToolButton>
 #include <QTreeWidgetItemIterator>
-#include <QVBoxLayout>
 
 namespace searchtest {
 
@@ -83,41 +79,7 @@ SearchDatabase::SearchDatabase(const QString& extraSql)
     context.state.applicationFolder = db.folder();
 }
 
-SearchWindow::SearchWindow() : window(std::make_unique<QWidget>()) {
-    using lexora::trees::TreeControl;
-    auto* layout = new QVBoxLayout(window.get());
-    const auto add = [&](auto* widget, const QString& name) {
-        widget->setObjectName(name);
-        layout->addWidget(widget);
-        return widget;
-    };
-    const auto tree = [&](const QString& name) {
-        auto* t = add(new TreeControl(window.get()), name);
-        t->setImageList(lexora::trees::treeImageList());
-        return t;
-    };
-    form.window = window.get();
-    for (int i = 0; i < 2; ++i) {
-        const auto n = QString::number(i);
-        const auto idx = static_cast<std::size_t>(i);
-        form.tabs.txtsearch[idx] =
-            add(new QLineEdit(window.get()), QStringLiteral("txtsearch_") + n);
-        form.tabs.txtsearchlaw[idx] =
-            add(new QLineEdit(window.get()), QStringLiteral("txtsearchlaw_") + n);
-        form.tabs.txtsearchSchedule[idx] =
-            add(new QLineEdit(window.get()), QStringLiteral("txtsearchSchedule_") + n);
-        form.tabs.cmdsearch[idx] =
-            add(new QToolButton(window.get()), QStringLiteral("cmdsearch_") + n);
-        form.tabs.tvwTreeschedule[idx] = tree(QStringLiteral("tvwTreeschedule_") + n);
-    }
-    form.tabs.tvwTree = tree(QStringLiteral("tvwTree"));
-    form.tabs.tvwTreelaw = tree(QStringLiteral("tvwTreelaw"));
-    form.page.brwWebBrowser1 =
-        add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser1"));
-    form.page.brwWebBrowser2 =
-        add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser2"));
-    form.page.brwWebBrowser3 =
-        add(new lexora::pages::PageViewer(window.get()), QStringLiteral("brwWebBrowser3"));
-}
+SearchWindow::SearchWindow()
+    : window(std::make_unique<QWidget>()), form(window.get(), testsupport::testTabCaptions()) {}
 
 } // namespace searchtest

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/shell/Panes.h"
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "engine/Connection.h"
 #include "platform/treeview/TreeControl.h"
@@ -35,11 +36,12 @@ public:
     engine::Connection& connection() { return context.connection; }
 };
 
-// The controls the searches use, as the main window has them.
+// A window with the real panes the searches work on.
 struct SearchWindow {
     SearchWindow();
     std::unique_ptr<QWidget> window;
     lexora::shell::Panes form;
+    testsupport::PaneControls controls{window.get()};
 };
 
 } // namespace searchtest

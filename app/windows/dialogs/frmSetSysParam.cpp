@@ -69,10 +69,9 @@ void frmSetSysParam::cmdSetSysParamOK_Click() {
                                                                state.gDocumentViewerPath))
         reportNotSaved(texts::kProgramNotSaved);
 
-    if (!state.gDocumentViewerPath.isEmpty() && m_form.page.cmdpicWordlaw != nullptr) {
-        m_form.page.cmdpicWordlaw->setToolTip(texts::kDocumentButtonTip +
-                                              state.gDocumentViewerPath);
-        m_form.page.cmdpicWordlaw->setIcon(m_form.page.imListDocuments[3]);
+    if (!state.gDocumentViewerPath.isEmpty()) {
+        m_form.page.setDocumentToolTip(texts::kDocumentButtonTip + state.gDocumentViewerPath);
+        m_form.page.setDocumentPicture(shell::DocumentPicture::Other);
     }
 
     const bool ticked = chksysdisp1->isChecked();

@@ -26,6 +26,8 @@
 
 namespace lexora::windows {
 
+using shell::kTwipsPerPixel;
+
 namespace {
 
 QPointer<frmhotbrowser> g_window;

@@ -10,7 +10,8 @@
 // button is hidden), and the three display controls filling the rest.
 #pragma once
 
-#include "app/windows/lawviewer/ActTrail.h"
+#include "app/shell/ActTrail.h"
+#include "app/shell/Twips.h"
 
 #include <QWidget>
 
@@ -34,8 +35,6 @@ struct ProgramContext;
 }
 
 namespace lexora::windows {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 class frmhotbrowser;
 
@@ -96,7 +95,7 @@ private:
     startup::ProgramContext& m_context;
     bool m_loaded = false;
     bool m_unloaded = false;
-    ActTrail m_trail;
+    shell::ActTrail m_trail;
 };
 
 // The window if one is open, else nullptr.

@@ -2,6 +2,7 @@
 // window asked for, loaded as start-up loads it.
 #pragma once
 
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "app/startup/StartupServices.h"
 #include "app/windows/frmInitial.h"
@@ -78,34 +79,40 @@ protected:
         Panes& f = w.panes();
         h.fillTopicTree = [this, &f] {
             calls << QStringLiteral("fillTopicTree");
-            f.tabs.tvwTree->addNode({}, QStringLiteral("l1"), QStringLiteral("Εκπαιδευτικοί"),
-                                    "closed");
-            f.tabs.tvwTree->addNode(QStringLiteral("l1"), QStringLiteral("l3"),
-                                    QStringLiteral("Μεταθέσεις"), "open");
-            f.tabs.tvwTree->addNode({}, QStringLiteral("l2"), QStringLiteral("Μαθητές"), "open");
+            f.tabs.tree(lexora::shell::Tab::Topics)
+                ->addNode({}, QStringLiteral("l1"), QStringLiteral("Εκπαιδευτικοί"), "closed");
+            f.tabs.tree(lexora::shell::Tab::Topics)
+                ->addNode(QStringLiteral("l1"), QStringLiteral("l3"), QStringLiteral("Μεταθέσεις"),
+                          "open");
+            f.tabs.tree(lexora::shell::Tab::Topics)
+                ->addNode({}, QStringLiteral("l2"), QStringLiteral("Μαθητές"), "open");
         };
         h.fillLawTree = [this, &f] {
             calls << QStringLiteral("fillLawTree");
-            f.tabs.tvwTreelaw->addNode({}, QStringLiteral("p1"), QStringLiteral("Νόμοι"), "closed");
-            f.tabs.tvwTreelaw->addNode(QStringLiteral("p1"), QStringLiteral("c7"),
-                                       QStringLiteral("Ν. 1566/1985"), "open");
+            f.tabs.tree(lexora::shell::Tab::Laws)
+                ->addNode({}, QStringLiteral("p1"), QStringLiteral("Νόμοι"), "closed");
+            f.tabs.tree(lexora::shell::Tab::Laws)
+                ->addNode(QStringLiteral("p1"), QStringLiteral("c7"),
+                          QStringLiteral("Ν. 1566/1985"), "open");
         };
         h.fillScheduleTreeP = [this, &f] {
             calls << QStringLiteral("fillScheduleTreeP");
-            f.tabs.tvwTreeschedule[0]->addNode({}, QStringLiteral("l1"),
-                                               QStringLiteral("Διεύθυνση"), "open");
+            f.tabs.tree(lexora::shell::Tab::ChartP)
+                ->addNode({}, QStringLiteral("l1"), QStringLiteral("Διεύθυνση"), "open");
         };
         h.fillScheduleTreeN = [this, &f] {
             calls << QStringLiteral("fillScheduleTreeN");
-            f.tabs.tvwTreeschedule[1]->addNode({}, QStringLiteral("l1"),
-                                               QStringLiteral("Διεύθυνση"), "open");
+            f.tabs.tree(lexora::shell::Tab::ChartN)
+                ->addNode({}, QStringLiteral("l1"), QStringLiteral("Διεύθυνση"), "open");
         };
     }
 
     Panes& form() { return window->panes(); }
+    // The window's controls, found by name.
+    testsupport::PaneControls controls() { return testsupport::PaneControls(window.get()); }
     lexora::ProgramState& state() { return context->state; }
 
-    void chooseTab(int index) { form().tabs.SSTab1->setCurrentIndex(index); }
+    void chooseTab(int index) { form().tabs.setCurrentTab(lexora::shell::Tab(index)); }
 
     // Writes a page into a viewer, so that blanking it shows.
     static void writePage(lexora::pages::PageViewer* viewer, const QString& html) {

@@ -2,7 +2,7 @@
 // the resize step and its lower bound.
 #include "app/windows/tests/MainWindowFixture.h"
 
-#include "app/windows/Twips.h"
+#include "app/shell/Twips.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
 
@@ -14,6 +14,7 @@
 
 using namespace windowstest;
 using namespace lexora::windows;
+using lexora::shell::px;
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
 };
 
 TEST_F(MainWindowLayoutTest, AtItsSmallestTheToolbarAndBothViewersStayUsable) {
-    QTabWidget* tabs = form().tabs.SSTab1;
+    QTabWidget* tabs = controls().SSTab1;
     for (int i = 0; i < tabs->count(); ++i) {
         if (tabs->tabText(i) == QStringLiteral("Θέματα"))
             tabs->setCurrentIndex(i);
@@ -60,8 +61,8 @@ TEST_F(MainWindowLayoutTest, AtItsSmallestTheToolbarAndBothViewersStayUsable) {
     }
     // Both viewers keep room for several lines of text, inside the window,
     // even with the horizontal splitter at its lowest.
-    for (const QWidget* viewer : {static_cast<QWidget*>(form().page.brwWebBrowser1),
-                                  static_cast<QWidget*>(form().page.brwWebBrowser2)}) {
+    for (const QWidget* viewer : {static_cast<QWidget*>(controls().brwWebBrowser1),
+                                  static_cast<QWidget*>(controls().brwWebBrowser2)}) {
         EXPECT_TRUE(viewer->isVisible());
         EXPECT_GE(viewer->height(), 80);
         EXPECT_GE(viewer->width(), 300);
@@ -71,7 +72,7 @@ TEST_F(MainWindowLayoutTest, AtItsSmallestTheToolbarAndBothViewersStayUsable) {
 
 TEST_F(MainWindowLayoutTest, TheVerticalSplitterStaysBetweenAFifthAndTwoThirdsOfTheWidth) {
     const int w = window->width();
-    const int tabWidth = form().tabs.SSTab1->width();
+    const int tabWidth = controls().SSTab1->width();
     const int left = picDrag()->x();
     const struct {
         int newLeft;
@@ -85,31 +86,31 @@ TEST_F(MainWindowLayoutTest, TheVerticalSplitterStaysBetweenAFifthAndTwoThirdsOf
     for (const auto& c : cases) {
         SCOPED_TRACE(c.newLeft);
         const int before = picDrag()->x();
-        const int beforeTab = form().tabs.SSTab1->width();
+        const int beforeTab = controls().SSTab1->width();
         EXPECT_EQ(window->picDrag_MouseMove(c.newLeft - before), c.accepted);
         if (c.accepted) {
             EXPECT_EQ(picDrag()->x(), c.newLeft);
-            EXPECT_EQ(form().tabs.SSTab1->width(), beforeTab + c.newLeft - before);
+            EXPECT_EQ(controls().SSTab1->width(), beforeTab + c.newLeft - before);
             // The right pane begins 25 twips right of the splitter.
-            EXPECT_EQ(form().page.brwWebBrowser1->x(), picDrag()->geometry().right() + 1 + px(25));
-            EXPECT_EQ(form().page.brwWebBrowser1->geometry().right(),
-                      form().page.brwWebBrowser2->geometry().right());
+            EXPECT_EQ(controls().brwWebBrowser1->x(), picDrag()->geometry().right() + 1 + px(25));
+            EXPECT_EQ(controls().brwWebBrowser1->geometry().right(),
+                      controls().brwWebBrowser2->geometry().right());
         } else {
             EXPECT_EQ(picDrag()->x(), before);
-            EXPECT_EQ(form().tabs.SSTab1->width(), beforeTab);
+            EXPECT_EQ(controls().SSTab1->width(), beforeTab);
         }
     }
     // With the mouse: a drag by 60 pixels from the start moves it by 60.
     window->picDrag_MouseMove(left - picDrag()->x());
     drag(picDrag(), QPoint(60, 0));
-    EXPECT_EQ(form().tabs.SSTab1->width(), tabWidth + 60);
+    EXPECT_EQ(controls().SSTab1->width(), tabWidth + 60);
     drag(picDrag(), QPoint(-w, 0));
-    EXPECT_EQ(form().tabs.SSTab1->width(), tabWidth + 60);
+    EXPECT_EQ(controls().SSTab1->width(), tabWidth + 60);
 }
 
 TEST_F(MainWindowLayoutTest, TheHorizontalSplitterStaysWithinItsBounds) {
     const int h = window->height();
-    const QRect upper = form().page.brwWebBrowser1->geometry();
+    const QRect upper = controls().brwWebBrowser1->geometry();
     const int top = picDrag2()->y();
     const int highest = upper.top() + upper.height() / 5 + px(500);
 
@@ -118,15 +119,15 @@ TEST_F(MainWindowLayoutTest, TheHorizontalSplitterStaysWithinItsBounds) {
     EXPECT_FALSE(window->picDrag2_MouseMove(h - px(2000) + 1 - top));
     EXPECT_EQ(picDrag2()->y(), top);
 
-    const QRect lowerBefore = form().page.brwWebBrowser2->geometry();
-    const QRect panelBefore = form().page.sspLaw->geometry();
+    const QRect lowerBefore = controls().brwWebBrowser2->geometry();
+    const QRect panelBefore = controls().sspLaw->geometry();
     ASSERT_TRUE(window->picDrag2_MouseMove(40));
     EXPECT_EQ(picDrag2()->y(), top + 40);
-    EXPECT_EQ(form().page.brwWebBrowser1->height(), upper.height() + 40);
-    EXPECT_EQ(form().page.sspLaw->y(), panelBefore.y() + 40);
-    EXPECT_EQ(form().page.brwWebBrowser2->y(), lowerBefore.y() + 40);
-    EXPECT_EQ(form().page.brwWebBrowser2->height(), lowerBefore.height() - 40);
-    EXPECT_EQ(form().page.brwWebBrowser2->geometry().bottom(), lowerBefore.bottom());
+    EXPECT_EQ(controls().brwWebBrowser1->height(), upper.height() + 40);
+    EXPECT_EQ(controls().sspLaw->y(), panelBefore.y() + 40);
+    EXPECT_EQ(controls().brwWebBrowser2->y(), lowerBefore.y() + 40);
+    EXPECT_EQ(controls().brwWebBrowser2->height(), lowerBefore.height() - 40);
+    EXPECT_EQ(controls().brwWebBrowser2->geometry().bottom(), lowerBefore.bottom());
 
     drag(picDrag2(), QPoint(0, -30));
     EXPECT_EQ(picDrag2()->y(), top + 10);
@@ -136,7 +137,7 @@ TEST_F(MainWindowLayoutTest, TheHorizontalSplitterIsHiddenOnTheLegislationAndHis
     for (int tab : {kTabLaws, kTabHistory}) {
         chooseTab(tab);
         EXPECT_FALSE(picDrag2()->isVisible());
-        EXPECT_EQ(form().page.brwWebBrowser3->geometry().bottom(),
+        EXPECT_EQ(controls().brwWebBrowser3->geometry().bottom(),
                   window->height() - frmInitial::kStatusHeight - px(100) - 1);
     }
     chooseTab(kTabTopics);
@@ -145,10 +146,10 @@ TEST_F(MainWindowLayoutTest, TheHorizontalSplitterIsHiddenOnTheLegislationAndHis
 
 TEST_F(MainWindowLayoutTest, TheResizeStepArrangesTheWindow) {
     window->resize(1000, 700);
-    const QRect tab = form().tabs.SSTab1->geometry();
+    const QRect tab = controls().SSTab1->geometry();
     // The panes reach the status line along the foot.
     EXPECT_EQ(tab.bottom(), 700 - frmInitial::kStatusHeight - 1);
-    EXPECT_EQ(form().tabs.lblStatus->geometry().top(), 700 - frmInitial::kStatusHeight);
+    EXPECT_EQ(controls().lblStatus->geometry().top(), 700 - frmInitial::kStatusHeight);
     EXPECT_EQ(window->chrome().sspToolbar->width(), 1000);
     EXPECT_EQ(window->chrome().cmdtoolbar[3]->geometry().right(), 1000 - px(200) - 1);
     for (int i = 0; i < 3; ++i)
@@ -156,41 +157,41 @@ TEST_F(MainWindowLayoutTest, TheResizeStepArrangesTheWindow) {
                       window->chrome().cmdtoolbar[static_cast<std::size_t>(i)]->geometry().right() -
                       1,
                   px(200));
-    EXPECT_EQ(form().page.brwWebBrowser2->geometry().bottom(),
+    EXPECT_EQ(controls().brwWebBrowser2->geometry().bottom(),
               700 - frmInitial::kStatusHeight - px(100) - 1);
     EXPECT_EQ(picDrag()->x(), tab.right() + 1);
 }
 
 TEST_F(MainWindowLayoutTest, AWindowLowerThan5000TwipsKeepsItsArrangement) {
     window->setMinimumSize(0, 0); // below the window's own minimum
-    const QRect tab = form().tabs.SSTab1->geometry();
-    const QRect upper = form().page.brwWebBrowser1->geometry();
-    const QRect lower = form().page.brwWebBrowser2->geometry();
+    const QRect tab = controls().SSTab1->geometry();
+    const QRect upper = controls().brwWebBrowser1->geometry();
+    const QRect lower = controls().brwWebBrowser2->geometry();
     window->resize(900, 333); // 4995 twips
-    EXPECT_EQ(form().tabs.SSTab1->geometry(), tab);
-    EXPECT_EQ(form().page.brwWebBrowser1->geometry(), upper);
-    EXPECT_EQ(form().page.brwWebBrowser2->geometry(), lower);
+    EXPECT_EQ(controls().SSTab1->geometry(), tab);
+    EXPECT_EQ(controls().brwWebBrowser1->geometry(), upper);
+    EXPECT_EQ(controls().brwWebBrowser2->geometry(), lower);
     window->resize(900, 334);
-    EXPECT_NE(form().tabs.SSTab1->geometry(), tab);
+    EXPECT_NE(controls().SSTab1->geometry(), tab);
 }
 
 TEST_F(MainWindowLayoutTest, ResizingOnTheLegislationTabClearsItsActPage) {
     chooseTab(kTabLaws);
     state().gLegislationLawId = 22;
     state().gCurrentLawId = 5;
-    writePage(form().page.brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    writePage(controls().brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
     window->resize(1100, 760);
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser3).isEmpty());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser3).isEmpty());
     EXPECT_EQ(state().gCurrentLawId, 22);
     EXPECT_TRUE(state().gOnTabNomoi);
 }
 
 TEST_F(MainWindowLayoutTest, DocumentBoxesCoverTheViewerOfTheirTab) {
-    EXPECT_EQ(form().page.rtbWordLawTopic->geometry(), form().page.brwWebBrowser2->geometry());
-    EXPECT_EQ(form().page.brwWebBrowserLawFile->geometry(), form().page.brwWebBrowser2->geometry());
+    EXPECT_EQ(controls().rtbWordLawTopic->geometry(), controls().brwWebBrowser2->geometry());
+    EXPECT_EQ(controls().brwWebBrowserLawFile->geometry(), controls().brwWebBrowser2->geometry());
     chooseTab(kTabLaws);
-    EXPECT_EQ(form().page.rtbWordLaw->geometry(), form().page.brwWebBrowser3->geometry());
-    EXPECT_EQ(form().page.brwWebBrowserLawFile->geometry(), form().page.brwWebBrowser3->geometry());
+    EXPECT_EQ(controls().rtbWordLaw->geometry(), controls().brwWebBrowser3->geometry());
+    EXPECT_EQ(controls().brwWebBrowserLawFile->geometry(), controls().brwWebBrowser3->geometry());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // the main window.
 #include "app/windows/tests/MainWindowFixture.h"
 
-#include "app/windows/Twips.h"
+#include "app/shell/Twips.h"
 #include "controls/progress/Progress.h"
 #include "platform/pageview/PageViewer.h"
 #include "platform/richtext/DocumentBox.h"
@@ -23,6 +23,7 @@ using namespace lexora::windows;
 using lexora::kTitleKestrani;
 using lexora::kTitleMorvaldi;
 using lexora::kTitleQuillet;
+using lexora::shell::px;
 
 namespace {
 
@@ -41,16 +42,15 @@ TEST_F(MainWindowLoadTest, LoadsInOrderAndShowsTheTopicsTab) {
     // The tab change of the load ran for the topics tab.
     EXPECT_TRUE(state().gOnTabThemata);
     EXPECT_FALSE(state().wIsSchedule);
-    EXPECT_TRUE(form().tabs.frSearch->isVisibleTo(window.get()));
-    EXPECT_EQ(form().tabs.SSTab1->width(), px(6700));
+    EXPECT_TRUE(controls().frSearch->isVisibleTo(window.get()));
+    EXPECT_EQ(controls().SSTab1->width(), px(6700));
 }
 
 TEST_F(MainWindowLoadTest, EmptiesTheSixSearchBoxesAfterTheTabChange) {
     build(kTitleKestrani, kSmallContent, false);
-    const QList<QLineEdit*> boxes{
-        form().tabs.txtsearch[0],         form().tabs.txtsearch[1],
-        form().tabs.txtsearchlaw[0],      form().tabs.txtsearchlaw[1],
-        form().tabs.txtsearchSchedule[0], form().tabs.txtsearchSchedule[1]};
+    const QList<QLineEdit*> boxes{controls().txtsearch[0],         controls().txtsearch[1],
+                                  controls().txtsearchlaw[0],      controls().txtsearchlaw[1],
+                                  controls().txtsearchSchedule[0], controls().txtsearchSchedule[1]};
     window->hooks().loadHistory = [&] {
         for (QLineEdit* box : boxes)
             box->setText(QStringLiteral("μεταθέσεις"));
@@ -140,17 +140,17 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
         SCOPED_TRACE(c.title.toStdString());
         build(c.title, kSmallContent, false);
         window->Form_Load();
-        QTabWidget* tabs = form().tabs.SSTab1;
+        QTabWidget* tabs = controls().SSTab1;
         EXPECT_EQ(tabs->isTabVisible(kTabChartP), c.tabP);
         EXPECT_EQ(tabs->isTabEnabled(kTabChartP), c.tabP);
         EXPECT_EQ(tabs->isTabVisible(kTabChartN), !c.tabP);
         EXPECT_EQ(tabs->isTabEnabled(kTabChartN), !c.tabP);
         EXPECT_EQ(tabs->tabText(kTabChartP), c.tab3Caption);
         EXPECT_TRUE(calls.contains(QString::fromLatin1(c.fill)));
-        EXPECT_EQ(form().tabs.tvwTreeschedule[c.tabP ? 1 : 0]->nodeCount(), 0);
-        EXPECT_EQ(form().tabs.lblsearchschedule[0]->text(), c.lblsearchschedule0);
-        EXPECT_EQ(form().tabs.lblsearchlaw[0]->text(), c.lblsearchlaw0);
-        EXPECT_EQ(form().tabs.lblsearch[1]->text(), c.lblsearch1);
+        EXPECT_EQ(controls().tvwTreeschedule[c.tabP ? 1 : 0]->nodeCount(), 0);
+        EXPECT_EQ(controls().lblsearchschedule[0]->text(), c.lblsearchschedule0);
+        EXPECT_EQ(controls().lblsearchlaw[0]->text(), c.lblsearchlaw0);
+        EXPECT_EQ(controls().lblsearch[1]->text(), c.lblsearch1);
         EXPECT_EQ(window->chrome().imLogo->pixmap().toImage(),
                   frmInitial::logoPicture(c.logo).pixmap(QSize(180, 36)).toImage());
         for (int tab : {kTabTopics, kTabLaws, kTabHistory})
@@ -159,10 +159,10 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
         // The chart tab of the edition focuses its own search box.
         const int chartTab = c.tabP ? kTabChartP : kTabChartN;
         chooseTab(chartTab);
-        EXPECT_EQ(window->focusWidget(), form().tabs.txtsearchSchedule[c.tabP ? 0 : 1]);
+        EXPECT_EQ(window->focusWidget(), controls().txtsearchSchedule[c.tabP ? 0 : 1]);
         EXPECT_TRUE(c.tabP ? state().gOnTabOrganogramma_P : state().gOnTabOrganogramma_N);
-        EXPECT_TRUE(form().tabs.frSearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
-        EXPECT_TRUE(form().tabs.txtsearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        EXPECT_TRUE(controls().frSearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
+        EXPECT_TRUE(controls().txtsearchSchedule[c.tabP ? 0 : 1]->isVisibleTo(window.get()));
         window.reset();
         calls.clear();
     }
@@ -170,12 +170,12 @@ TEST_F(MainWindowLoadTest, BuildsEachEditionFromItsTitle) {
 
 TEST_F(MainWindowLoadTest, KestraniSetsTheChartSearchTexts) {
     build();
-    EXPECT_EQ(form().tabs.txtsearchSchedule[0]->toolTip(),
+    EXPECT_EQ(controls().txtsearchSchedule[0]->toolTip(),
               QStringLiteral("Αναζήτηση στους τίτλους των θεμάτων που εμφανίζονται στο δέντρο "
                              "του Οργανογράμματος."));
-    EXPECT_EQ(form().tabs.lblsearchschedule[1]->text(),
+    EXPECT_EQ(controls().lblsearchschedule[1]->text(),
               QStringLiteral("Αναζήτηση στο Οργανόγραμμα"));
-    EXPECT_EQ(form().tabs.lblsearchlaw[1]->text(),
+    EXPECT_EQ(controls().lblsearchlaw[1]->text(),
               QStringLiteral("Αναζήτηση στο κείμενο των Νομοθετημάτων"));
 }
 
@@ -200,12 +200,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          22,
          " Νομοθέτημα",
-         {form().tabs.frsearchlaw, form().page.brwWebBrowser3, form().page.cmdpiclawhist,
-          form().page.cmdpicsavewholelaw, form().tabs.cmdsearch[0], form().tabs.cmdsearch[1]},
-         {form().page.brwWebBrowser1, form().page.brwWebBrowser2, window->chrome().picDrag2,
-          form().page.sspLaw, form().page.cmdpicprintabstr, form().page.Cmddelete,
-          form().page.cmdpichistory, form().page.cmdpiclaw, form().page.cmdpicWordlaw,
-          form().page.lblDocument}},
+         {controls().frsearchlaw, controls().brwWebBrowser3, controls().cmdpiclawhist,
+          controls().cmdpicsavewholelaw, controls().cmdsearch[0], controls().cmdsearch[1]},
+         {controls().brwWebBrowser1, controls().brwWebBrowser2, window->chrome().picDrag2,
+          controls().sspLaw, controls().cmdpicprintabstr, controls().Cmddelete,
+          controls().cmdpichistory, controls().cmdpiclaw, controls().cmdpicWordlaw,
+          controls().lblDocument}},
         {kTabChartP,
          false,
          false,
@@ -213,12 +213,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          true,
          33,
          " Υπόδειγμα",
-         {form().tabs.frSearchSchedule[0], form().page.brwWebBrowser1, form().page.brwWebBrowser2,
-          window->chrome().picDrag2, form().page.sspLaw, form().page.lblDocument,
-          form().page.cmdpicprintabstr, form().page.cmdpicWordlaw, form().tabs.cmdsearch[0]},
-         {form().page.brwWebBrowser3, form().tabs.cmdsearch[1], form().page.cmdpiclawhist,
-          form().page.cmdpichistory, form().page.cmdpiclaw, form().page.Cmddelete,
-          form().tabs.frSearchSchedule[1]}},
+         {controls().frSearchSchedule[0], controls().brwWebBrowser1, controls().brwWebBrowser2,
+          window->chrome().picDrag2, controls().sspLaw, controls().lblDocument,
+          controls().cmdpicprintabstr, controls().cmdpicWordlaw, controls().cmdsearch[0]},
+         {controls().brwWebBrowser3, controls().cmdsearch[1], controls().cmdpiclawhist,
+          controls().cmdpichistory, controls().cmdpiclaw, controls().Cmddelete,
+          controls().frSearchSchedule[1]}},
         {kTabHistory,
          false,
          false,
@@ -226,10 +226,10 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          33,
          " Νομοθέτημα",
-         {form().page.brwWebBrowser3, form().page.cmdpiclawhist, form().page.Cmddelete},
-         {form().page.brwWebBrowser1, form().page.brwWebBrowser2, window->chrome().picDrag2,
-          form().page.sspLaw, form().tabs.cmdsearch[0], form().tabs.cmdsearch[1],
-          form().page.cmdpicprintabstr, form().page.cmdpicsavewholelaw}},
+         {controls().brwWebBrowser3, controls().cmdpiclawhist, controls().Cmddelete},
+         {controls().brwWebBrowser1, controls().brwWebBrowser2, window->chrome().picDrag2,
+          controls().sspLaw, controls().cmdsearch[0], controls().cmdsearch[1],
+          controls().cmdpicprintabstr, controls().cmdpicsavewholelaw}},
         {kTabTopics,
          true,
          false,
@@ -237,12 +237,12 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
          false,
          11,
          " Νομοθέτημα",
-         {form().tabs.frSearch, form().page.brwWebBrowser1, form().page.brwWebBrowser2,
-          window->chrome().picDrag2, form().page.sspLaw, form().page.cmdpicprintabstr,
-          form().page.cmdpichistory, form().page.cmdpiclaw, form().tabs.cmdsearch[0],
-          form().tabs.cmdsearch[1]},
-         {form().page.brwWebBrowser3, form().page.cmdpiclawhist, form().page.cmdpicsavewholelaw,
-          form().page.Cmddelete, form().page.cmdpicWordlaw, form().page.lblDocument}},
+         {controls().frSearch, controls().brwWebBrowser1, controls().brwWebBrowser2,
+          window->chrome().picDrag2, controls().sspLaw, controls().cmdpicprintabstr,
+          controls().cmdpichistory, controls().cmdpiclaw, controls().cmdsearch[0],
+          controls().cmdsearch[1]},
+         {controls().brwWebBrowser3, controls().cmdpiclawhist, controls().cmdpicsavewholelaw,
+          controls().Cmddelete, controls().cmdpicWordlaw, controls().lblDocument}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tab);
@@ -253,7 +253,7 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
         EXPECT_FALSE(state().gOnTabOrganogramma_N);
         EXPECT_EQ(state().wIsSchedule, c.schedule);
         EXPECT_EQ(state().gCurrentLawId, c.currentLawId);
-        EXPECT_EQ(form().page.lbllaw->text(), c.lbllaw);
+        EXPECT_EQ(controls().lbllaw->text(), c.lbllaw);
         for (QWidget* w : c.shown)
             EXPECT_TRUE(w->isVisible()) << w->objectName().toStdString();
         for (QWidget* w : c.hidden)
@@ -264,34 +264,34 @@ TEST_F(MainWindowLoadTest, ATabChangeSetsTheFlagsAndTheArrangementOfTheTab) {
 TEST_F(MainWindowLoadTest, ATabChangeHidesTheDocumentsAndBlanksTheHistoryViewer) {
     build();
     chooseTab(kTabLaws);
-    form().page.rtbWordLaw->setEnabled(true);
-    form().page.rtbWordLaw->show();
-    form().page.brwWebBrowserLawFile->show();
-    form().page.cmdpicprintabstr->hide();
-    writePage(form().page.brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    controls().rtbWordLaw->setEnabled(true);
+    controls().rtbWordLaw->show();
+    controls().brwWebBrowserLawFile->show();
+    controls().cmdpicprintabstr->hide();
+    writePage(controls().brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
     chooseTab(kTabHistory);
-    EXPECT_FALSE(form().page.rtbWordLaw->isVisible());
-    EXPECT_FALSE(form().page.rtbWordLaw->isEnabled());
-    EXPECT_FALSE(form().page.brwWebBrowserLawFile->isVisible());
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser3).isEmpty());
-    EXPECT_EQ(window->focusWidget(), form().tabs.lsthistory);
+    EXPECT_FALSE(controls().rtbWordLaw->isVisible());
+    EXPECT_FALSE(controls().rtbWordLaw->isEnabled());
+    EXPECT_FALSE(controls().brwWebBrowserLawFile->isVisible());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser3).isEmpty());
+    EXPECT_EQ(window->focusWidget(), controls().lsthistory);
     chooseTab(kTabTopics);
-    EXPECT_TRUE(form().page.cmdpicprintabstr->isVisible());
+    EXPECT_TRUE(controls().cmdpicprintabstr->isVisible());
 }
 
 TEST_F(MainWindowLoadTest, ATabChangePutsTheSearchButtonsBesideTheBoxesOfTheTab) {
     build();
     for (int tab : {kTabTopics, kTabLaws, kTabChartP}) {
         chooseTab(tab);
-        QToolButton* upper = form().tabs.cmdsearch[0];
+        QToolButton* upper = controls().cmdsearch[0];
         QWidget* frame = upper->parentWidget();
         EXPECT_TRUE(frame->isVisible());
         frame->layout()->activate();
         // The button's right edge is 100 twips inside the frame's.
         EXPECT_NEAR(frame->width() - upper->geometry().right() - 1, px(100), 2);
-        const QLineEdit* box = tab == kTabTopics ? form().tabs.txtsearch[0]
-                               : tab == kTabLaws ? form().tabs.txtsearchlaw[0]
-                                                 : form().tabs.txtsearchSchedule[0];
+        const QLineEdit* box = tab == kTabTopics ? controls().txtsearch[0]
+                               : tab == kTabLaws ? controls().txtsearchlaw[0]
+                                                 : controls().txtsearchSchedule[0];
         EXPECT_EQ(box->parentWidget(), frame);
         EXPECT_NEAR(upper->geometry().center().y(), box->geometry().center().y(), 3);
     }
@@ -311,17 +311,17 @@ TEST_F(MainWindowLoadTest, ATabGivesItsControlsConsecutivePlacesInTheFocusOrder)
         QList<QWidget*> block;
     } cases[] = {
         {kTabLaws,
-         {form().tabs.txtsearchlaw[0], form().tabs.cmdsearch[0], form().tabs.txtsearchlaw[1],
-          form().tabs.cmdsearch[1], form().page.cmbLexoraAbstracts, form().tabs.tvwTreelaw,
-          form().page.cmdpiclawhist, form().page.cmdpicsavewholelaw}},
-        {kTabHistory, {form().tabs.lsthistory, form().page.cmdpiclawhist, form().page.Cmddelete}},
+         {controls().txtsearchlaw[0], controls().cmdsearch[0], controls().txtsearchlaw[1],
+          controls().cmdsearch[1], controls().cmbLexoraAbstracts, controls().tvwTreelaw,
+          controls().cmdpiclawhist, controls().cmdpicsavewholelaw}},
+        {kTabHistory, {controls().lsthistory, controls().cmdpiclawhist, controls().Cmddelete}},
         {kTabChartP,
-         {form().tabs.txtsearchSchedule[0], form().tabs.cmdsearch[0],
-          form().tabs.tvwTreeschedule[0], form().page.cmdpicprintabstr, form().page.cmdpicWordlaw}},
+         {controls().txtsearchSchedule[0], controls().cmdsearch[0], controls().tvwTreeschedule[0],
+          controls().cmdpicprintabstr, controls().cmdpicWordlaw}},
         {kTabTopics,
-         {form().tabs.txtsearch[0], form().tabs.cmdsearch[0], form().tabs.txtsearch[1],
-          form().tabs.cmdsearch[1], form().tabs.tvwTree, form().page.cmdpicprintabstr,
-          form().page.cmdpiclaw, form().page.cmdpichistory}},
+         {controls().txtsearch[0], controls().cmdsearch[0], controls().txtsearch[1],
+          controls().cmdsearch[1], controls().tvwTree, controls().cmdpicprintabstr,
+          controls().cmdpiclaw, controls().cmdpichistory}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tab);
@@ -357,8 +357,8 @@ TEST_F(MainWindowLoadTest, ClosingTheWindowSavesTheHistoryAndDeletesTheDocuments
 TEST_F(MainWindowLoadTest, SearchButtonsRunTheSearchHook) {
     build();
     chooseTab(kTabLaws);
-    QTest::mouseClick(form().tabs.cmdsearch[1], Qt::LeftButton);
-    QTest::mouseClick(form().tabs.cmdsearch[0], Qt::LeftButton);
+    QTest::mouseClick(controls().cmdsearch[1], Qt::LeftButton);
+    QTest::mouseClick(controls().cmdsearch[0], Qt::LeftButton);
     EXPECT_EQ(calls, (QStringList{"search 1", "search 0"}));
 }
 
@@ -376,64 +376,61 @@ TEST_F(MainWindowLoadTest, ActivationSetsTheMainWindowFlag) {
 
 TEST_F(MainWindowLoadTest, EveryControlIsNamedAndFilled) {
     build();
-    const Panes& f = form();
-    const QList<QPair<QObject*, const char*>> controls{
-        {f.window, "frmInitial"},
-        {f.tabs.SSTab1, "SSTab1"},
-        {f.tabs.frSearch, "frSearch"},
-        {f.tabs.txtsearch[1], "txtsearch_1"},
-        {f.tabs.lblsearch[0], "lblsearch_0"},
-        {f.tabs.tvwTree, "tvwTree"},
-        {f.tabs.frsearchlaw, "frsearchlaw"},
-        {f.tabs.txtsearchlaw[0], "txtsearchlaw_0"},
-        {f.tabs.lblsearchlaw[2], "lblsearchlaw_2"},
-        {f.page.cmbLexoraAbstracts, "cmbLexoraAbstracts"},
-        {f.tabs.tvwTreelaw, "tvwTreelaw"},
-        {f.tabs.frSearchSchedule[1], "frSearchSchedule_1"},
-        {f.tabs.txtsearchSchedule[0], "txtsearchSchedule_0"},
-        {f.tabs.lblsearchschedule[1], "lblsearchschedule_1"},
-        {f.tabs.tvwTreeschedule[0], "tvwTreeschedule_0"},
-        {f.tabs.lsthistory, "lsthistory"},
-        {f.page.brwWebBrowser1, "brwWebBrowser1"},
-        {f.page.brwWebBrowser2, "brwWebBrowser2"},
-        {f.page.brwWebBrowser3, "brwWebBrowser3"},
-        {f.page.brwWebBrowserLawFile, "brwWebBrowserLawFile"},
-        {f.page.rtbWord, "rtbWord"},
-        {f.page.rtbWordLawTopic, "rtbWordLawTopic"},
-        {f.page.rtbWordLaw, "rtbWordLaw"},
-        {f.page.sspAbstract, "sspAbstract"},
-        {f.page.sspLaw, "sspLaw"},
-        {f.page.lbllaw, "lbllaw"},
-        {f.page.lblDocument, "lblDocument"},
-        {f.page.ProgressBar1, "ProgressBar1"},
-        {f.page.cmdpichistory, "cmdpichistory"},
-        {f.page.cmdpiclaw, "cmdpiclaw"},
-        {f.page.cmdpicWordlaw, "cmdpicWordlaw"},
-        {f.page.cmdpiclawhist, "cmdpiclawhist"},
-        {f.page.cmdpicsavewholelaw, "cmdpicsavewholelaw"},
-        {f.page.cmdpicprintabstr, "cmdpicprintabstr"},
-        {f.page.Cmddelete, "Cmddelete"},
-        {f.tabs.cmdsearch[1], "cmdsearch_1"},
-        {window->chrome().sspToolbar, "sspToolbar"},
-        {window->chrome().cmdtoolbar[3], "cmdtoolbar_3"},
-        {window->chrome().imLogo, "imLogo"},
-        {window->chrome().picDrag, "picDrag"},
-        {window->chrome().picDrag2, "picDrag2"},
+    // Each control is there once, under its name, of its kind.
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmInitial"));
+    const QList<QPair<const char*, const char*>> controls{
+        {"SSTab1", "QTabWidget"},
+        {"frSearch", "QFrame"},
+        {"txtsearch_1", "QLineEdit"},
+        {"lblsearch_0", "QLabel"},
+        {"tvwTree", "lexora::trees::TreeControl"},
+        {"frsearchlaw", "QFrame"},
+        {"txtsearchlaw_0", "QLineEdit"},
+        {"lblsearchlaw_2", "QLabel"},
+        {"cmbLexoraAbstracts", "QComboBox"},
+        {"tvwTreelaw", "lexora::trees::TreeControl"},
+        {"frSearchSchedule_1", "QFrame"},
+        {"txtsearchSchedule_0", "QLineEdit"},
+        {"lblsearchschedule_1", "QLabel"},
+        {"tvwTreeschedule_0", "lexora::trees::TreeControl"},
+        {"lsthistory", "QListWidget"},
+        {"brwWebBrowser1", "lexora::pages::PageViewer"},
+        {"brwWebBrowser2", "lexora::pages::PageViewer"},
+        {"brwWebBrowser3", "lexora::pages::PageViewer"},
+        {"brwWebBrowserLawFile", "lexora::pages::PageViewer"},
+        {"rtbWord", "lexora::richtext::DocumentBox"},
+        {"rtbWordLawTopic", "lexora::richtext::DocumentBox"},
+        {"rtbWordLaw", "lexora::richtext::DocumentBox"},
+        {"sspAbstract", "QFrame"},
+        {"sspLaw", "QFrame"},
+        {"lbllaw", "QLabel"},
+        {"lblDocument", "QLabel"},
+        {"ProgressBar1", "Dravik::Progress"},
+        {"cmdpichistory", "QToolButton"},
+        {"cmdpiclaw", "QToolButton"},
+        {"cmdpicWordlaw", "QToolButton"},
+        {"cmdpiclawhist", "QToolButton"},
+        {"cmdpicsavewholelaw", "QToolButton"},
+        {"cmdpicprintabstr", "QToolButton"},
+        {"Cmddelete", "QToolButton"},
+        {"cmdsearch_1", "QToolButton"},
+        {"sspToolbar", "QFrame"},
+        {"cmdtoolbar_3", "QToolButton"},
+        {"imLogo", "QLabel"},
+        {"picDrag", "QWidget"},
+        {"picDrag2", "QWidget"},
     };
-    for (const auto& [control, name] : controls) {
-        ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->objectName(), QLatin1String(name));
-        EXPECT_EQ(window->findChild<QObject*>(QLatin1String(name)) != nullptr ||
-                      control == f.window,
-                  true)
-            << name;
+    for (const auto& [name, kind] : controls) {
+        const QList<QObject*> found = window->findChildren<QObject*>(QLatin1String(name));
+        ASSERT_EQ(found.size(), 1) << name;
+        EXPECT_TRUE(found.front()->inherits(kind)) << name << " " << kind;
     }
     const QString captions[] = {"Βοήθεια", "Για την εφαρμογή", "Ρυθμίσεις", "Έξοδος"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(window->chrome().cmdtoolbar[static_cast<std::size_t>(i)]->text().remove(u'&'),
                   captions[i]);
     for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(f.page.imListDocuments[static_cast<std::size_t>(i)].isNull()) << i;
+        EXPECT_FALSE(form().page.documentPicture(lexora::shell::DocumentPicture(i)).isNull()) << i;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Draws the main window on a database into PNG files, for looking at it
 // without a display: mainwindow_snapshot <folder with edudata.mdb> <out dir>.
 // The database is copied first, so the sample stays untouched.
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "app/startup/StartupServices.h"
 #include "app/windows/frmInitial.h"
@@ -47,21 +48,21 @@ int main(int argc, char** argv) {
         QTest::qWait(50);
         window->grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     };
-    shell::Panes& f = window->panes();
-    if (f.tabs.tvwTree->topLevelItemCount() > 0) {
-        f.tabs.tvwTree->setSelectedNode(trees::TreeNode::from(f.tabs.tvwTree->topLevelItem(0)));
+    testsupport::PaneControls f(window);
+    if (f.tvwTree->topLevelItemCount() > 0) {
+        f.tvwTree->setSelectedNode(trees::TreeNode::from(f.tvwTree->topLevelItem(0)));
         window->tvwTree_Click();
     }
     shoot("topics");
-    f.tabs.SSTab1->setCurrentIndex(windows::kTabLaws);
-    if (f.tabs.tvwTreelaw->topLevelItemCount() > 0) {
-        QTreeWidgetItem* type = f.tabs.tvwTreelaw->topLevelItem(0);
-        f.tabs.tvwTreelaw->setSelectedNode(
+    f.SSTab1->setCurrentIndex(windows::kTabLaws);
+    if (f.tvwTreelaw->topLevelItemCount() > 0) {
+        QTreeWidgetItem* type = f.tvwTreelaw->topLevelItem(0);
+        f.tvwTreelaw->setSelectedNode(
             trees::TreeNode::from(type->childCount() > 0 ? type->child(0) : type));
         window->tvwTreelaw_Click();
     }
     shoot("laws");
-    f.tabs.SSTab1->setCurrentIndex(windows::kTabChartP);
+    f.SSTab1->setCurrentIndex(windows::kTabChartP);
     shoot("chart");
     window->resize(900, 560);
     shoot("small");

@@ -40,32 +40,32 @@ protected:
 };
 
 TEST_F(MainWindowTreesTest, AClickOnATopicShowsItsPage) {
-    click(form().tabs.tvwTree, centreOf(form().tabs.tvwTree, "l2"));
+    click(controls().tvwTree, centreOf(controls().tvwTree, "l2"));
     EXPECT_EQ(calls, QStringList{"topic l2"});
 }
 
 TEST_F(MainWindowTreesTest, AClickOnEmptySpaceEmptiesTheSelectionAndBlanksTheTopicPages) {
-    TreeControl* tree = form().tabs.tvwTree;
+    TreeControl* tree = controls().tvwTree;
     click(tree, centreOf(tree, "l1"));
-    writePage(form().page.brwWebBrowser1, QStringLiteral("<h1>Εκπαιδευτικοί</h1>"));
-    writePage(form().page.brwWebBrowser2, QStringLiteral("<p>Ν. 1566/1985</p>"));
-    form().page.brwWebBrowser2->hide();
-    form().page.rtbWordLawTopic->show();
-    form().page.brwWebBrowserLawFile->show();
+    writePage(controls().brwWebBrowser1, QStringLiteral("<h1>Εκπαιδευτικοί</h1>"));
+    writePage(controls().brwWebBrowser2, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    controls().brwWebBrowser2->hide();
+    controls().rtbWordLawTopic->show();
+    controls().brwWebBrowserLawFile->show();
     calls.clear();
 
     click(tree, emptySpace(tree));
     EXPECT_EQ(tree->selectedNode(), nullptr);
     EXPECT_TRUE(calls.isEmpty());
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser1).isEmpty());
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser2).isEmpty());
-    EXPECT_TRUE(form().page.brwWebBrowser2->isVisible());
-    EXPECT_FALSE(form().page.rtbWordLawTopic->isVisible());
-    EXPECT_FALSE(form().page.brwWebBrowserLawFile->isVisible());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser1).isEmpty());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser2).isEmpty());
+    EXPECT_TRUE(controls().brwWebBrowser2->isVisible());
+    EXPECT_FALSE(controls().rtbWordLawTopic->isVisible());
+    EXPECT_FALSE(controls().brwWebBrowserLawFile->isVisible());
 }
 
 TEST_F(MainWindowTreesTest, ArrowKeysAndEnterShowTheSelectedTopic) {
-    TreeControl* tree = form().tabs.tvwTree;
+    TreeControl* tree = controls().tvwTree;
     click(tree, centreOf(tree, "l1"));
     calls.clear();
     tree->setFocus();
@@ -78,7 +78,7 @@ TEST_F(MainWindowTreesTest, ArrowKeysAndEnterShowTheSelectedTopic) {
 }
 
 TEST_F(MainWindowTreesTest, ChoosingTheTopicsTabRebuildsThePageOfTheSelectedTopic) {
-    click(form().tabs.tvwTree, centreOf(form().tabs.tvwTree, "l2"));
+    click(controls().tvwTree, centreOf(controls().tvwTree, "l2"));
     chooseTab(kTabLaws);
     calls.clear();
     chooseTab(kTabTopics);
@@ -87,8 +87,8 @@ TEST_F(MainWindowTreesTest, ChoosingTheTopicsTabRebuildsThePageOfTheSelectedTopi
 
 TEST_F(MainWindowTreesTest, TheLegislationClickClearsTheTopicListAndShowsTheNode) {
     chooseTab(kTabLaws);
-    TreeControl* tree = form().tabs.tvwTreelaw;
-    QComboBox* list = form().page.cmbLexoraAbstracts;
+    TreeControl* tree = controls().tvwTreelaw;
+    QComboBox* list = controls().cmbLexoraAbstracts;
     window->hooks().showLawTreeNode = [&](lexora::trees::TreeNode& node) {
         calls << QStringLiteral("law ") + node.key();
         list->addItem(QStringLiteral("Μεταθέσεις"), 3);
@@ -105,20 +105,20 @@ TEST_F(MainWindowTreesTest, TheLegislationClickClearsTheTopicListAndShowsTheNode
 
 TEST_F(MainWindowTreesTest, AClickOnEmptySpaceBlanksTheLegislationPage) {
     chooseTab(kTabLaws);
-    TreeControl* tree = form().tabs.tvwTreelaw;
+    TreeControl* tree = controls().tvwTreelaw;
     click(tree, centreOf(tree, "p1"));
-    writePage(form().page.brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
-    form().page.rtbWordLaw->show();
+    writePage(controls().brwWebBrowser3, QStringLiteral("<p>Ν. 1566/1985</p>"));
+    controls().rtbWordLaw->show();
     click(tree, emptySpace(tree));
     EXPECT_EQ(tree->selectedNode(), nullptr);
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser3).isEmpty());
-    EXPECT_FALSE(form().page.rtbWordLaw->isVisible());
-    EXPECT_TRUE(form().page.brwWebBrowser3->isVisible());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser3).isEmpty());
+    EXPECT_FALSE(controls().rtbWordLaw->isVisible());
+    EXPECT_TRUE(controls().brwWebBrowser3->isVisible());
 }
 
 TEST_F(MainWindowTreesTest, EnterOnTheLegislationTreeDoesNothing) {
     chooseTab(kTabLaws);
-    TreeControl* tree = form().tabs.tvwTreelaw;
+    TreeControl* tree = controls().tvwTreelaw;
     click(tree, centreOf(tree, "p1"));
     calls.clear();
     tree->setFocus();
@@ -130,32 +130,33 @@ TEST_F(MainWindowTreesTest, EnterOnTheLegislationTreeDoesNothing) {
 
 TEST_F(MainWindowTreesTest, AChartClickShowsThePageAndEmptiesTheDocumentLabel) {
     chooseTab(kTabChartP);
-    TreeControl* tree = form().tabs.tvwTreeschedule[0];
+    TreeControl* tree = controls().tvwTreeschedule[0];
     window->hooks().showSchedulePage = [&](lexora::trees::TreeNode& node, int index) {
         calls << QStringLiteral("chart%1 ").arg(index) + node.key();
-        form().page.lblDocument->setText(QStringLiteral("Έγγραφο"));
+        controls().lblDocument->setText(QStringLiteral("Έγγραφο"));
     };
     calls.clear();
     click(tree, centreOf(tree, "l1"));
     EXPECT_EQ(calls, QStringList{"chart0 l1"});
-    EXPECT_TRUE(form().page.lblDocument->text().isEmpty());
+    EXPECT_TRUE(controls().lblDocument->text().isEmpty());
 
-    form().page.rtbWord->SetText(QStringLiteral("Υπόδειγμα"));
-    form().page.cmdpicWordlaw->setIcon(form().page.imListDocuments[1]);
-    writePage(form().page.brwWebBrowser1, QStringLiteral("<h1>Διεύθυνση</h1>"));
+    controls().rtbWord->SetText(QStringLiteral("Υπόδειγμα"));
+    controls().cmdpicWordlaw->setIcon(
+        form().page.documentPicture(lexora::shell::DocumentPicture::Rtf));
+    writePage(controls().brwWebBrowser1, QStringLiteral("<h1>Διεύθυνση</h1>"));
     click(tree, emptySpace(tree));
     EXPECT_EQ(tree->selectedNode(), nullptr);
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser1).isEmpty());
-    EXPECT_TRUE(form().page.rtbWord->Text().isEmpty());
-    EXPECT_EQ(form().page.cmdpicWordlaw->icon().cacheKey(),
-              form().page.imListDocuments[3].cacheKey());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser1).isEmpty());
+    EXPECT_TRUE(controls().rtbWord->Text().isEmpty());
+    EXPECT_EQ(controls().cmdpicWordlaw->icon().cacheKey(),
+              form().page.documentPicture(lexora::shell::DocumentPicture::Other).cacheKey());
 }
 
 TEST_F(MainWindowTreesTest, AnErrorInAPageBuilderIsReportedAndEndsTheProgram) {
     window->hooks().showTopicPage = [](lexora::trees::TreeNode&) {
         throw std::runtime_error("no such table: abstract");
     };
-    click(form().tabs.tvwTree, centreOf(form().tabs.tvwTree, "l1"));
+    click(controls().tvwTree, centreOf(controls().tvwTree, "l1"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("θα τερματιστεί")));

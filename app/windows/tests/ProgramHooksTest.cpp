@@ -35,45 +35,45 @@ protected:
 };
 
 TEST_F(ProgramHooksTest, TheTreesAreCompleteAndCollapsedWhenTheWindowAppears) {
-    const auto* topics = form().tabs.tvwTree;
+    const auto* topics = controls().tvwTree;
     EXPECT_EQ(topics->nodeCount(), 3);
     EXPECT_EQ(topics->node(QStringLiteral("l1"))->imageKey(), QStringLiteral("closed"));
     EXPECT_FALSE(topics->node(QStringLiteral("l1"))->isExpanded());
     EXPECT_EQ(topics->node(QStringLiteral("l2"))->imageKey(), QStringLiteral("open"));
-    EXPECT_EQ(form().tabs.tvwTreeschedule[0]->nodeCount(), 2);
-    EXPECT_EQ(form().tabs.tvwTreeschedule[1]->nodeCount(), 0);
+    EXPECT_EQ(controls().tvwTreeschedule[0]->nodeCount(), 2);
+    EXPECT_EQ(controls().tvwTreeschedule[1]->nodeCount(), 0);
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ProgramHooksTest, AClickOnATopicShowsItsPageAndEmptySpaceBlanksIt) {
-    auto* tree = form().tabs.tvwTree;
+    auto* tree = controls().tvwTree;
     tree->expandAll();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
                       tree->visualItemRect(tree->node(QStringLiteral("l3"))).center());
-    const QString page = bodyOf(form().page.brwWebBrowser1);
+    const QString page = bodyOf(controls().brwWebBrowser1);
     EXPECT_TRUE(page.contains(QStringLiteral("Μεταθέσεις"))) << page.toStdString();
     EXPECT_TRUE(page.contains(QStringLiteral("κάθε χρόνο"))) << page.toStdString();
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(20, tree->viewport()->height() - 5));
-    EXPECT_TRUE(bodyOf(form().page.brwWebBrowser1).isEmpty());
+    EXPECT_TRUE(bodyOf(controls().brwWebBrowser1).isEmpty());
     EXPECT_FALSE(calls.contains(QStringLiteral("endProgram")));
 }
 
 TEST_F(ProgramHooksTest, TheWindowKeysPressTheButtonsThatDoTheJob) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    Panes& f = form();
+    testsupport::PaneControls f = controls();
 
     // Ctrl+L: the upper search box of the tab, then the lower one, then back.
-    f.tabs.SSTab1->setCurrentIndex(kTabLaws);
-    f.tabs.tvwTreelaw->setFocus(); // the tab change put the focus in the upper box
+    f.SSTab1->setCurrentIndex(kTabLaws);
+    f.tvwTreelaw->setFocus(); // the tab change put the focus in the upper box
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(f.tabs.txtsearchlaw[0]->hasFocus());
+    EXPECT_TRUE(f.txtsearchlaw[0]->hasFocus());
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(f.tabs.txtsearchlaw[1]->hasFocus());
+    EXPECT_TRUE(f.txtsearchlaw[1]->hasFocus());
     QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(f.tabs.txtsearchlaw[0]->hasFocus());
+    EXPECT_TRUE(f.txtsearchlaw[0]->hasFocus());
 
     // Ctrl+P presses the print button of the page in view; what it does
     // then is the button's own business.
@@ -81,15 +81,15 @@ TEST_F(ProgramHooksTest, TheWindowKeysPressTheButtonsThatDoTheJob) {
         QObject::disconnect(button, &QToolButton::clicked, nullptr, nullptr);
         return std::make_unique<QSignalSpy>(button, &QToolButton::clicked);
     };
-    auto lawPrint = pressesOf(f.page.cmdpiclawhist);
+    auto lawPrint = pressesOf(f.cmdpiclawhist);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(lawPrint->size(), 1);
-    f.tabs.SSTab1->setCurrentIndex(kTabTopics);
-    auto abstractPrint = pressesOf(f.page.cmdpicprintabstr);
-    auto actPrint = pressesOf(f.page.cmdpiclaw);
+    f.SSTab1->setCurrentIndex(kTabTopics);
+    auto abstractPrint = pressesOf(f.cmdpicprintabstr);
+    auto actPrint = pressesOf(f.cmdpiclaw);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(abstractPrint->size(), 1); // no act shown yet
-    f.page.brwWebBrowser2->setFocus();
+    f.brwWebBrowser2->setFocus();
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(actPrint->size(), 1);
 

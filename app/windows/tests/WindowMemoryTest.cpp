@@ -41,7 +41,7 @@ TEST_F(WindowMemoryTest, SizePlaceSplittersAndTabComeBackAtTheNextStart) {
     QApplication::processEvents();
     ASSERT_TRUE(window->picDrag_MouseMove(60));
     ASSERT_TRUE(window->picDrag2_MouseMove(-40));
-    form().tabs.SSTab1->setCurrentIndex(windows::kTabLaws);
+    controls().SSTab1->setCurrentIndex(windows::kTabLaws);
     const QRect geometry = window->geometry();
     const int leftPane = window->leftPaneWidth();
     const int splitTop = window->splitTop();
@@ -51,14 +51,14 @@ TEST_F(WindowMemoryTest, SizePlaceSplittersAndTabComeBackAtTheNextStart) {
     EXPECT_EQ(window->geometry().size(), geometry.size());
     EXPECT_EQ(window->leftPaneWidth(), leftPane);
     EXPECT_EQ(window->splitTop(), splitTop);
-    EXPECT_EQ(form().tabs.SSTab1->currentIndex(), windows::kTabLaws);
-    EXPECT_TRUE(form().tabs.txtsearchlaw[0]->isVisible()); // the tab's own controls
+    EXPECT_EQ(controls().SSTab1->currentIndex(), windows::kTabLaws);
+    EXPECT_TRUE(controls().txtsearchlaw[0]->isVisible()); // the tab's own controls
     window->close();
 }
 
 TEST_F(WindowMemoryTest, NothingStoredKeepsTheDesignedWindow) {
     start();
-    EXPECT_EQ(form().tabs.SSTab1->currentIndex(), windows::kTabTopics);
+    EXPECT_EQ(controls().SSTab1->currentIndex(), windows::kTabTopics);
     EXPECT_GT(window->leftPaneWidth(), 0);
     window->close();
 }

@@ -35,8 +35,8 @@ protected:
 
     QStringList topicTexts() const {
         QStringList texts;
-        for (int i = 0; i < fx.form.page.cmbLexoraAbstracts->count(); ++i)
-            texts << fx.form.page.cmbLexoraAbstracts->itemText(i);
+        for (int i = 0; i < fx.controls.cmbLexoraAbstracts->count(); ++i)
+            texts << fx.controls.cmbLexoraAbstracts->itemText(i);
         return texts;
     }
 
@@ -86,16 +86,16 @@ TEST_F(ActPageTest, AttachedDocumentLeavesThePageEmptyAndShowsTheDocument) {
 }
 
 TEST_F(ActPageTest, HistoryEntryNamesTheAct) {
-    auto* entry = new QListWidgetItem(QStringLiteral("Εγκύκλιος 10"), fx.form.tabs.lsthistory);
+    auto* entry = new QListWidgetItem(QStringLiteral("Εγκύκλιος 10"), fx.controls.lsthistory);
     entry->setData(Qt::UserRole, 10);
-    fx.form.tabs.lsthistory->setCurrentItem(entry);
+    fx.controls.lsthistory->setCurrentItem(entry);
     EXPECT_EQ(build(100, pages::kHistory),
               QStringLiteral("<h1>Εγκύκλιος 10</h1><p>Κείμενο εγκυκλίου</p>"));
     EXPECT_EQ(fx.context.state.gCurrentLawId, 100);
 }
 
 TEST_F(ActPageTest, RelatedTopicsOfAnAct) {
-    fx.form.page.cmbLexoraAbstracts->addItem(QStringLiteral("Παλιό"), 77);
+    fx.controls.cmbLexoraAbstracts->addItem(QStringLiteral("Παλιό"), 77);
     build(100);
     QStringList texts = topicTexts();
     ASSERT_EQ(texts.size(), 5);
@@ -106,14 +106,14 @@ TEST_F(ActPageTest, RelatedTopicsOfAnAct) {
     texts.sort();
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Άδειες"), QStringLiteral("Άδειες"),
                                   QStringLiteral("Εκπαίδευση")}));
-    EXPECT_EQ(fx.form.page.cmbLexoraAbstracts->itemData(4).toInt(), 2);
-    EXPECT_EQ(fx.form.page.cmbLexoraAbstracts->currentIndex(), 0);
+    EXPECT_EQ(fx.controls.cmbLexoraAbstracts->itemData(4).toInt(), 2);
+    EXPECT_EQ(fx.controls.cmbLexoraAbstracts->currentIndex(), 0);
 }
 
 TEST_F(ActPageTest, RelatedTopicsFromTheHistoryLeaveOutOtherRowsOfTheAct) {
-    auto* entry = new QListWidgetItem(QStringLiteral("Ν. 100/2000"), fx.form.tabs.lsthistory);
+    auto* entry = new QListWidgetItem(QStringLiteral("Ν. 100/2000"), fx.controls.lsthistory);
     entry->setData(Qt::UserRole, 100);
-    fx.form.tabs.lsthistory->setCurrentItem(entry);
+    fx.controls.lsthistory->setCurrentItem(entry);
     build(0, pages::kHistory);
     QStringList texts = topicTexts();
     texts.sort();
@@ -129,9 +129,9 @@ TEST_F(ActPageTest, TypeIdExtendsTheListWithTheActsTheTreeShows) {
 }
 
 TEST_F(ActPageTest, ProgressBarEndsHidden) {
-    fx.form.page.ProgressBar1->show();
+    fx.controls.ProgressBar1->show();
     build(10);
-    EXPECT_TRUE(fx.form.page.ProgressBar1->isHidden());
+    EXPECT_TRUE(fx.controls.ProgressBar1->isHidden());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

@@ -19,42 +19,9 @@ namespace testsupport {
 using namespace lexora;
 
 MainFormFixture::MainFormFixture(const QString& fillSql)
-    : db(fillSql), window(std::make_unique<QWidget>()) {
-    form.window = window.get();
-    form.tabs.SSTab1 = new QTabWidget(window.get());
-    const char* captions[] = {"Οργανόγραμμα", "Θέματα", "Νομοθετήματα", "Οργανόγραμμα", "Ιστορικό"};
-    for (const char* caption : captions)
-        form.tabs.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
-
-    form.tabs.tvwTree = new trees::TreeControl(window.get());
-    form.tabs.tvwTreelaw = new trees::TreeControl(window.get());
-    for (auto& tree : form.tabs.tvwTreeschedule)
-        tree = new trees::TreeControl(window.get());
-    for (trees::TreeControl* tree : {form.tabs.tvwTree, form.tabs.tvwTreelaw,
-                                     form.tabs.tvwTreeschedule[0], form.tabs.tvwTreeschedule[1]})
-        tree->setImageList(trees::treeImageList());
-
-    form.page.cmbLexoraAbstracts = new QComboBox(window.get());
-    form.tabs.lsthistory = new QListWidget(window.get());
-    form.page.brwWebBrowser1 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowser2 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowser3 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowserLawFile = new pages::PageViewer(window.get());
-    form.page.rtbWord = new richtext::DocumentBox(window.get());
-    form.page.rtbWordLawTopic = new richtext::DocumentBox(window.get());
-    form.page.rtbWordLaw = new richtext::DocumentBox(window.get());
-    form.page.lblDocument = new QLabel(window.get());
-    form.page.ProgressBar1 = new Dravik::Progress(window.get());
-    form.page.cmdpicWordlaw = new QToolButton(window.get());
-    form.page.cmdpicprintabstr = new QToolButton(window.get());
-    for (int i = 0; i < 4; ++i) {
-        QPixmap picture(4, 4);
-        picture.fill(QColor::fromHsv(i * 60, 255, 255));
-        form.page.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
-    }
-
+    : db(fillSql), window(std::make_unique<QWidget>()), form(window.get(), testTabCaptions()) {
     for (pages::PageViewer* viewer :
-         {form.page.brwWebBrowser1, form.page.brwWebBrowser2, form.page.brwWebBrowser3})
+         {controls.brwWebBrowser1, controls.brwWebBrowser2, controls.brwWebBrowser3})
         viewer->Navigate(QStringLiteral("about:blank"));
 
     context.state.applicationFolder = QStringLiteral("/opt/lexora");
@@ -72,7 +39,7 @@ QString MainFormFixture::bodyOf(pages::PageViewer* viewer) {
 }
 
 void MainFormFixture::selectTab(int index) {
-    form.tabs.SSTab1->setCurrentIndex(index);
+    form.tabs.setCurrentTab(lexora::shell::Tab(index));
     context.state.wIsSchedule = index == kTabScheduleN || index == kTabScheduleP;
 }
 

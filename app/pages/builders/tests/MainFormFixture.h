@@ -1,10 +1,9 @@
-// A main window made of real controls for the page tests: the tab control
-// with the five captions, the four page viewers, the three document boxes,
-// the lists, the trees, the progress bar, the labels and buttons the pages
-// touch, and a program context connected to a fixture database.
+// A window with the real panes for the page tests, and a program context
+// connected to a fixture database.
 #pragma once
 
 #include "app/shell/Panes.h"
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "tests/support/FixtureDatabase.h"
 
@@ -34,6 +33,7 @@ public:
     FixtureDatabase db;
     std::unique_ptr<QWidget> window;
     lexora::shell::Panes form;
+    PaneControls controls{window.get()};
     lexora::startup::ProgramContext context;
 };
 

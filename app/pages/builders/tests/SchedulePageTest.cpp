@@ -31,8 +31,8 @@ protected:
     SchedulePageTest() : fx(QString::fromUtf8(kChart)) {
         fx.selectTab(testsupport::kTabScheduleP);
         for (int key = 1; key <= 4; ++key)
-            fx.form.tabs.tvwTreeschedule[0]->addNode({}, QStringLiteral("l%1").arg(key),
-                                                     QStringLiteral("x"), QStringLiteral("open"));
+            fx.controls.tvwTreeschedule[0]->addNode({}, QStringLiteral("l%1").arg(key),
+                                                    QStringLiteral("x"), QStringLiteral("open"));
         fx.context.state.gCurrentLawId = 9;
         fx.context.state.gTopicsLawId = 9;
     }
@@ -40,7 +40,7 @@ protected:
     void show(int key, int index = 0) {
         pages::ShowSchedulePage(
             fx.form, fx.context,
-            *fx.form.tabs.tvwTreeschedule[0]->node(QStringLiteral("l%1").arg(key)), index);
+            *fx.controls.tvwTreeschedule[0]->node(QStringLiteral("l%1").arg(key)), index);
     }
 
     testsupport::RecordingDocuments documents;
@@ -55,18 +55,18 @@ TEST_F(SchedulePageTest, ExactTextOfTitleAndAbstracts) {
 }
 
 TEST_F(SchedulePageTest, IndexZeroResetsTheActAndTheDocumentButton) {
-    fx.form.page.rtbWord->show();
-    fx.form.page.cmdpicprintabstr->hide();
+    fx.controls.rtbWord->show();
+    fx.controls.cmdpicprintabstr->hide();
     show(1, 0);
-    EXPECT_TRUE(MainFormFixture::bodyOf(fx.form.page.brwWebBrowser1)
+    EXPECT_TRUE(MainFormFixture::bodyOf(fx.controls.brwWebBrowser1)
                     .contains(QStringLiteral("Αρμοδιότητες")));
     EXPECT_EQ(fx.context.state.gCurrentLawId, 0);
     EXPECT_EQ(fx.context.state.gTopicsLawId, 0);
     EXPECT_EQ(documents.typeClears, 1);
-    EXPECT_EQ(fx.form.page.cmdpicWordlaw->icon().cacheKey(),
-              fx.form.page.imListDocuments[3].cacheKey());
-    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
-    EXPECT_FALSE(fx.form.page.cmdpicprintabstr->isHidden());
+    EXPECT_EQ(fx.controls.cmdpicWordlaw->icon().cacheKey(),
+              fx.form.page.documentPicture(lexora::shell::DocumentPicture::Other).cacheKey());
+    EXPECT_TRUE(fx.controls.rtbWord->isHidden());
+    EXPECT_FALSE(fx.controls.cmdpicprintabstr->isHidden());
 }
 
 TEST_F(SchedulePageTest, IndexOneKeepsTheAct) {
@@ -76,16 +76,16 @@ TEST_F(SchedulePageTest, IndexOneKeepsTheAct) {
 }
 
 TEST_F(SchedulePageTest, NodeWithoutAbstractsShowsABlankPage) {
-    fx.form.page.brwWebBrowser1->Document().body().setInnerHTML(QStringLiteral("<p>παλιά</p>"));
+    fx.controls.brwWebBrowser1->Document().body().setInnerHTML(QStringLiteral("<p>παλιά</p>"));
     show(2);
-    EXPECT_EQ(MainFormFixture::bodyOf(fx.form.page.brwWebBrowser1), QStringLiteral(" "));
+    EXPECT_EQ(MainFormFixture::bodyOf(fx.controls.brwWebBrowser1), QStringLiteral(" "));
     EXPECT_EQ(fx.context.state.gCurrentLawId, 0);
 }
 
 TEST_F(SchedulePageTest, NullFirstAbstractShowsNothing) {
     fx.context.state.gScheduleAbstract = true;
     show(3);
-    EXPECT_EQ(MainFormFixture::bodyOf(fx.form.page.brwWebBrowser1), QString());
+    EXPECT_EQ(MainFormFixture::bodyOf(fx.controls.brwWebBrowser1), QString());
     EXPECT_FALSE(fx.context.state.gScheduleAbstract);
     EXPECT_EQ(fx.context.state.gCurrentLawId, 9);
 }
@@ -96,15 +96,15 @@ TEST_F(SchedulePageTest, StoredDocumentHidesTheViewers) {
     EXPECT_EQ(documents.abstractDocuments,
               (std::vector<QString>{
                   QStringLiteral("Select * from ScheduleAbstract Where ABSTRACT_ID=40")}));
-    EXPECT_TRUE(fx.form.page.brwWebBrowser1->isHidden());
-    EXPECT_TRUE(fx.form.page.brwWebBrowser2->isHidden());
-    EXPECT_TRUE(fx.form.page.cmdpicprintabstr->isHidden());
+    EXPECT_TRUE(fx.controls.brwWebBrowser1->isHidden());
+    EXPECT_TRUE(fx.controls.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.controls.cmdpicprintabstr->isHidden());
 
     documents.abstractPath.clear(); // nothing written: the print button stays
     show(4);
-    EXPECT_FALSE(fx.form.page.cmdpicprintabstr->isHidden());
+    EXPECT_FALSE(fx.controls.cmdpicprintabstr->isHidden());
     show(1);
-    EXPECT_FALSE(fx.form.page.brwWebBrowser1->isHidden());
+    EXPECT_FALSE(fx.controls.brwWebBrowser1->isHidden());
 }
 
 } // namespace

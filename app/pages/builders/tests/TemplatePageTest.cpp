@@ -34,17 +34,17 @@ protected:
 };
 
 TEST_F(TemplatePageTest, SingleRowTemplateShowsItsTitleInTheLabel) {
-    fx.form.page.rtbWord->show();
+    fx.controls.rtbWord->show();
     EXPECT_EQ(build(200), QStringLiteral("<h1>Αίτηση άδειας</h1><p>Προς τη Διεύθυνση</p>"));
-    EXPECT_EQ(fx.form.page.lblDocument->text(), QStringLiteral("Αίτηση άδειας"));
-    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
-    EXPECT_FALSE(fx.form.page.rtbWord->isEnabled());
+    EXPECT_EQ(fx.controls.lblDocument->text(), QStringLiteral("Αίτηση άδειας"));
+    EXPECT_TRUE(fx.controls.rtbWord->isHidden());
+    EXPECT_FALSE(fx.controls.rtbWord->isEnabled());
 }
 
 TEST_F(TemplatePageTest, AssembledTemplateShowsArticlesOnly) {
     EXPECT_EQ(build(210), QStringLiteral(" <H1>Πρακτικό</H1><BR> <p>Εισαγωγή</p>"
                                          "<H2>Άρθρο 1</H2><p>Πρώτο</p>"));
-    EXPECT_EQ(fx.form.page.lblDocument->text(), QStringLiteral("Πρακτικό"));
+    EXPECT_EQ(fx.controls.lblDocument->text(), QStringLiteral("Πρακτικό"));
     EXPECT_TRUE(documents.scheduleDocuments.empty());
 }
 
@@ -52,19 +52,19 @@ TEST_F(TemplatePageTest, TemplateWithoutTextFallsBackToItsDocument) {
     documents.notePage = QStringLiteral("<p>αρχείο excel</p>");
     EXPECT_EQ(build(220), QStringLiteral("<p>αρχείο excel</p>"));
     EXPECT_EQ(documents.scheduleDocuments, (std::vector<std::int32_t>{220}));
-    EXPECT_EQ(fx.form.page.lblDocument->text(), QStringLiteral("Απουσίες"));
+    EXPECT_EQ(fx.controls.lblDocument->text(), QStringLiteral("Απουσίες"));
 
     documents.notePage.clear(); // an RTF document: shown in its box, no page
     EXPECT_EQ(build(220), QString());
 }
 
 TEST_F(TemplatePageTest, TypeNodeMarkerOrUnknownTemplateBuildsNothing) {
-    fx.form.page.lblDocument->setText(QStringLiteral("πριν"));
+    fx.controls.lblDocument->setText(QStringLiteral("πριν"));
     fx.context.state.gNodeMarker = QStringLiteral("p");
     EXPECT_EQ(build(200), QString());
     fx.context.state.gNodeMarker.clear();
     EXPECT_EQ(build(999), QString());
-    EXPECT_EQ(fx.form.page.lblDocument->text(), QStringLiteral("πριν"));
+    EXPECT_EQ(fx.controls.lblDocument->text(), QStringLiteral("πριν"));
 }
 
 } // namespace

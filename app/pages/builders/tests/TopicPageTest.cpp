@@ -35,13 +35,13 @@ INSERT INTO abstract_law VALUES (10,43,1,2), (10,42,1,1), (10,44,0,3), (11,45,1,
 class TopicPageTest : public ::testing::Test {
 protected:
     TopicPageTest() : fx(QString::fromUtf8(kTopics)) {
-        root = fx.form.tabs.tvwTree->addNode({}, QStringLiteral("l1"), QStringLiteral("Άδειες"),
-                                             QStringLiteral("open"));
-        fx.form.tabs.tvwTree->addNode(QStringLiteral("l1"), QStringLiteral("l2"),
-                                      QStringLiteral("Κύηση"), QStringLiteral("open"));
+        root = fx.controls.tvwTree->addNode({}, QStringLiteral("l1"), QStringLiteral("Άδειες"),
+                                            QStringLiteral("open"));
+        fx.controls.tvwTree->addNode(QStringLiteral("l1"), QStringLiteral("l2"),
+                                     QStringLiteral("Κύηση"), QStringLiteral("open"));
         for (const char* key : {"l3", "l4", "l5"})
-            fx.form.tabs.tvwTree->addNode({}, QString::fromLatin1(key), QStringLiteral("x"),
-                                          QStringLiteral("open"));
+            fx.controls.tvwTree->addNode({}, QString::fromLatin1(key), QStringLiteral("x"),
+                                         QStringLiteral("open"));
         fx.context.state.gCurrentLawId = 9;
         fx.context.state.gTopicsLawId = 9;
     }
@@ -66,13 +66,13 @@ TEST_F(TopicPageTest, ExactTextWithLinksUnderEachAbstract) {
 
 TEST_F(TopicPageTest, SecondaryEditionHasNoLinksAndClearsTheActViewerOnce) {
     fx.context.state.applicationTitle = kTitleMorvaldi;
-    QSignalSpy cleared(fx.form.page.brwWebBrowser2, &pages::PageViewer::DocumentComplete);
+    QSignalSpy cleared(fx.controls.brwWebBrowser2, &pages::PageViewer::DocumentComplete);
     EXPECT_EQ(pageOf(1), QStringLiteral(" <h1>Άδειες</h1><p>Κανονικές</p><p>Ειδικές</p>"));
     EXPECT_EQ(cleared.count(), 1);
 }
 
 TEST_F(TopicPageTest, HiddenCitationsShowNoLinkAndClearTheActViewerAgain) {
-    QSignalSpy cleared(fx.form.page.brwWebBrowser2, &pages::PageViewer::DocumentComplete);
+    QSignalSpy cleared(fx.controls.brwWebBrowser2, &pages::PageViewer::DocumentComplete);
     EXPECT_EQ(pageOf(5), QStringLiteral(" <h1>Κρυφές</h1><p>κρυφή</p>"));
     EXPECT_EQ(cleared.count(), 2);
 }
@@ -87,23 +87,23 @@ TEST_F(TopicPageTest, NoAbstractsOrNullFirstAbstractLeaveTheViewerBlank) {
 }
 
 TEST_F(TopicPageTest, ShowTopicPageWritesStylesAndResetsTheAct) {
-    fx.form.page.rtbWordLawTopic->show();
-    fx.form.page.brwWebBrowser2->hide();
+    fx.controls.rtbWordLawTopic->show();
+    fx.controls.brwWebBrowser2->hide();
     fx.context.state.gNodeMarker = QStringLiteral("p");
     pages::ShowTopicPage(fx.form, fx.context, *root);
 
-    const QString body = MainFormFixture::bodyOf(fx.form.page.brwWebBrowser1);
+    const QString body = MainFormFixture::bodyOf(fx.controls.brwWebBrowser1);
     EXPECT_TRUE(body.contains(QStringLiteral("<h1")));
     EXPECT_TRUE(body.contains(QStringLiteral("href=\"#42\""))) << body.toStdString();
-    const auto links = fx.form.page.brwWebBrowser1->Document().All().tags(QStringLiteral("a"));
+    const auto links = fx.controls.brwWebBrowser1->Document().All().tags(QStringLiteral("a"));
     ASSERT_EQ(links.Length(), 3);
     EXPECT_EQ(links.item(0).Style().get(QStringLiteral("color")), QStringLiteral("brown"));
     EXPECT_EQ(fx.context.state.gCurrentLawId, 0);
     EXPECT_EQ(fx.context.state.gTopicsLawId, 0);
     EXPECT_TRUE(fx.context.state.gScheduleAbstract);
     EXPECT_TRUE(fx.context.state.gNodeMarker.isEmpty());
-    EXPECT_TRUE(fx.form.page.rtbWordLawTopic->isHidden());
-    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.controls.rtbWordLawTopic->isHidden());
+    EXPECT_FALSE(fx.controls.brwWebBrowser2->isHidden());
     // A node with children opens or closes with the click.
     EXPECT_EQ(root->imageKey(), QStringLiteral("closed"));
     pages::ShowTopicPage(fx.form, fx.context, *root);
@@ -112,9 +112,9 @@ TEST_F(TopicPageTest, ShowTopicPageWritesStylesAndResetsTheAct) {
 }
 
 TEST_F(TopicPageTest, BlankTopicKeepsTheActChosen) {
-    fx.form.page.brwWebBrowser1->Document().body().setInnerHTML(QStringLiteral("<p>παλιά</p>"));
-    pages::ShowTopicPage(fx.form, fx.context, *fx.form.tabs.tvwTree->node(QStringLiteral("l3")));
-    EXPECT_EQ(MainFormFixture::bodyOf(fx.form.page.brwWebBrowser1), QString());
+    fx.controls.brwWebBrowser1->Document().body().setInnerHTML(QStringLiteral("<p>παλιά</p>"));
+    pages::ShowTopicPage(fx.form, fx.context, *fx.controls.tvwTree->node(QStringLiteral("l3")));
+    EXPECT_EQ(MainFormFixture::bodyOf(fx.controls.brwWebBrowser1), QString());
     EXPECT_EQ(fx.context.state.gTopicsLawId, 9);
 }
 

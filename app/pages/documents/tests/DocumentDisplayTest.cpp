@@ -28,15 +28,16 @@ QString bodyOf(pages::PageViewer* viewer) {
 TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
     struct Case {
         int tab;
-        richtext::DocumentBox* shell::PagePane::*box;
-        pages::PageViewer* shell::PagePane::*viewer;
+        richtext::DocumentBox* testsupport::PaneControls::*box;
+        pages::PageViewer* testsupport::PaneControls::*viewer;
     };
     const Case cases[] = {
-        {testsupport::kTabTopics, &shell::PagePane::rtbWordLawTopic,
-         &shell::PagePane::brwWebBrowser2},
-        {testsupport::kTabLegislation, &shell::PagePane::rtbWordLaw,
-         &shell::PagePane::brwWebBrowser3},
-        {testsupport::kTabHistory, &shell::PagePane::rtbWordLaw, &shell::PagePane::brwWebBrowser3},
+        {testsupport::kTabTopics, &testsupport::PaneControls::rtbWordLawTopic,
+         &testsupport::PaneControls::brwWebBrowser2},
+        {testsupport::kTabLegislation, &testsupport::PaneControls::rtbWordLaw,
+         &testsupport::PaneControls::brwWebBrowser3},
+        {testsupport::kTabHistory, &testsupport::PaneControls::rtbWordLaw,
+         &testsupport::PaneControls::brwWebBrowser3},
     };
     for (const Case& c : cases) {
         DocumentsFixture fx;
@@ -46,8 +47,8 @@ TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
         fx.clock.now = 500.0F;
         pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
 
-        richtext::DocumentBox* box = fx.form.page.*c.box;
-        pages::PageViewer* viewer = fx.form.page.*c.viewer;
+        richtext::DocumentBox* box = fx.controls.*c.box;
+        pages::PageViewer* viewer = fx.controls.*c.viewer;
         EXPECT_FALSE(box->isHidden()) << c.tab;
         EXPECT_TRUE(box->isEnabled());
         EXPECT_TRUE(box->Text().contains(QStringLiteral("Act text")));
@@ -55,8 +56,8 @@ TEST(ShowLawFileTest, RtfOpensInTheTabsDocumentBoxUnderTheProgressBar) {
         EXPECT_TRUE(viewer->isHidden());
         EXPECT_FLOAT_EQ(fx.commands->loadStartTime(), 500.0F);
 
-        const QRect bar = fx.form.page.ProgressBar1->geometry();
-        EXPECT_FALSE(fx.form.page.ProgressBar1->isHidden());
+        const QRect bar = fx.controls.ProgressBar1->geometry();
+        EXPECT_FALSE(fx.controls.ProgressBar1->isHidden());
         EXPECT_EQ(bar.left(), viewer->x());
         EXPECT_EQ(bar.width(), viewer->width());
         EXPECT_EQ(bar.bottom(), viewer->geometry().bottom());
@@ -74,19 +75,19 @@ TEST(ShowLawFileTest, RtfForTheLawViewerGoesIntoItsDocumentBox) {
     EXPECT_FALSE(viewer->rtbhotBrowser->isHidden());
     EXPECT_TRUE(viewer->rtbhotBrowser->Text().contains(QStringLiteral("Viewer text")));
     EXPECT_TRUE(viewer->brwhotbrowser->isHidden());
-    EXPECT_TRUE(fx.form.page.rtbWordLawTopic->isHidden());
-    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.controls.rtbWordLawTopic->isHidden());
+    EXPECT_FALSE(fx.controls.brwWebBrowser2->isHidden());
     // The bar covers the main window's viewer, the one the user came from.
-    EXPECT_EQ(fx.form.page.ProgressBar1->geometry().bottom(),
-              fx.form.page.brwWebBrowser2->geometry().bottom());
+    EXPECT_EQ(fx.controls.ProgressBar1->geometry().bottom(),
+              fx.controls.brwWebBrowser2->geometry().bottom());
 }
 
 TEST(ShowLawFileTest, DocumentThatIsNotRtfLeavesThePageViewer) {
     DocumentsFixture fx;
     fx.addActDocument(12, QStringLiteral("rtf"), QByteArray("not a document at all"));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
-    EXPECT_TRUE(fx.form.page.rtbWordLawTopic->isHidden());
-    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.controls.rtbWordLawTopic->isHidden());
+    EXPECT_FALSE(fx.controls.brwWebBrowser2->isHidden());
 }
 
 TEST(ShowLawFileTest, HtmlOpensStyledInTheFileViewer) {
@@ -95,10 +96,10 @@ TEST(ShowLawFileTest, HtmlOpensStyledInTheFileViewer) {
                       QByteArray("<html><body><h1>Heading</h1><p>Html act</p></body></html>"));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 14, false);
 
-    pages::PageViewer* file = fx.form.page.brwWebBrowserLawFile;
+    pages::PageViewer* file = fx.controls.brwWebBrowserLawFile;
     EXPECT_FALSE(file->isHidden());
-    EXPECT_TRUE(fx.form.page.brwWebBrowser2->isHidden());
-    EXPECT_EQ(file->geometry(), fx.form.page.brwWebBrowser2->geometry());
+    EXPECT_TRUE(fx.controls.brwWebBrowser2->isHidden());
+    EXPECT_EQ(file->geometry(), fx.controls.brwWebBrowser2->geometry());
     EXPECT_TRUE(bodyOf(file).contains(QStringLiteral("Html act")));
     EXPECT_TRUE(file->LocationURL().contains(QStringLiteral("BlobSubBody.html")));
     // Styled once loaded: the heading carries the program's style.
@@ -122,10 +123,10 @@ TEST(ShowLawFileTest, WhatCannotBeShownShowsNothing) {
         fx.selectTab(c.tab);
         fx.addActDocument(15, c.type, testsupport::rtfWith(QStringLiteral("x")));
         pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 15, false);
-        for (richtext::DocumentBox* box : {fx.form.page.rtbWordLawTopic, fx.form.page.rtbWordLaw})
+        for (richtext::DocumentBox* box : {fx.controls.rtbWordLawTopic, fx.controls.rtbWordLaw})
             EXPECT_TRUE(box->isHidden()) << c.name;
-        EXPECT_TRUE(fx.form.page.brwWebBrowserLawFile->isHidden()) << c.name;
-        EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden()) << c.name;
+        EXPECT_TRUE(fx.controls.brwWebBrowserLawFile->isHidden()) << c.name;
+        EXPECT_FALSE(fx.controls.brwWebBrowser2->isHidden()) << c.name;
     }
 }
 
@@ -155,10 +156,10 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
         const std::string label = c.file.toStdString();
         EXPECT_TRUE(QFile::exists(fx.tempFile(c.file))) << label;
         EXPECT_EQ(fx.commands->documentType(), c.file.section(u'.', 1)) << label;
-        EXPECT_EQ(!fx.form.page.rtbWord->isHidden(), c.inBox) << label;
-        EXPECT_EQ(fx.form.page.brwWebBrowser2->isHidden(), c.inBox) << label;
+        EXPECT_EQ(!fx.controls.rtbWord->isHidden(), c.inBox) << label;
+        EXPECT_EQ(fx.controls.brwWebBrowser2->isHidden(), c.inBox) << label;
         if (c.inBox) {
-            EXPECT_TRUE(fx.form.page.rtbWord->Text().contains(QStringLiteral("Template")));
+            EXPECT_TRUE(fx.controls.rtbWord->Text().contains(QStringLiteral("Template")));
         }
         EXPECT_EQ(page.contains(QStringLiteral("<b>αρχείο excel</b>")), c.note) << label;
         if (c.note) {
@@ -169,10 +170,11 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
         } else {
             EXPECT_TRUE(page.isEmpty()) << label;
         }
-        EXPECT_EQ(fx.form.page.cmdpicWordlaw->icon().cacheKey(),
-                  fx.form.page.imListDocuments[c.picture].cacheKey())
+        EXPECT_EQ(
+            fx.controls.cmdpicWordlaw->icon().cacheKey(),
+            fx.form.page.documentPicture(lexora::shell::DocumentPicture(c.picture)).cacheKey())
             << label;
-        EXPECT_EQ(fx.form.page.cmdpicWordlaw->toolTip(),
+        EXPECT_EQ(fx.controls.cmdpicWordlaw->toolTip(),
                   c.wordTip ? QStringLiteral("Προβολή εγγράφου με LibreOffice Writer")
                             : QStringLiteral("Προβολή εγγράφου με LibreOffice Calc"))
             << label;
@@ -182,11 +184,11 @@ TEST(ShowScheduleDocumentTest, EachTypeHasItsDisplayAndButtonPicture) {
 TEST(ShowScheduleDocumentTest, ChosenProgramKeepsTheButtonAsItIs) {
     DocumentsFixture fx;
     fx.context.state.gDocumentViewerPath = QStringLiteral("/usr/bin/viewer");
-    fx.form.page.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
+    fx.controls.cmdpicWordlaw->setToolTip(QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
     fx.addTemplateDocument(21, QStringLiteral("xls"), QByteArray("cells"));
     QString page;
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
-    EXPECT_EQ(fx.form.page.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(fx.controls.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με /usr/bin/viewer"));
     EXPECT_TRUE(page.contains(QStringLiteral("<u>/usr/bin/viewer</u>"))) << page.toStdString();
 }
@@ -198,7 +200,7 @@ TEST(ShowScheduleDocumentTest, UnwritableDocumentForgetsTheType) {
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
     EXPECT_TRUE(page.isEmpty());
     EXPECT_TRUE(fx.commands->documentType().isEmpty());
-    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
+    EXPECT_TRUE(fx.controls.rtbWord->isHidden());
 }
 
 TEST(ShowScheduleDocumentTest, DamagedRtfLeavesThePageViewer) {
@@ -206,6 +208,6 @@ TEST(ShowScheduleDocumentTest, DamagedRtfLeavesThePageViewer) {
     fx.addTemplateDocument(21, QStringLiteral("rtf"), QByteArray("garbage"));
     QString page;
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
-    EXPECT_TRUE(fx.form.page.rtbWord->isHidden());
-    EXPECT_FALSE(fx.form.page.brwWebBrowser2->isHidden());
+    EXPECT_TRUE(fx.controls.rtbWord->isHidden());
+    EXPECT_FALSE(fx.controls.brwWebBrowser2->isHidden());
 }

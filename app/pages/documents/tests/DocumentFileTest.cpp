@@ -44,7 +44,7 @@ TEST(DocumentFileTest, PiecesOf64000BytesWithAProgressStepAfterEach) {
         fx.clock.readings = 0;
 
         const QString path = fx.commands->WriteDocumentFile(
-            store::actDocument(7), QStringLiteral("rtf"), fx.form.page.ProgressBar1);
+            store::actDocument(7), QStringLiteral("rtf"), fx.controls.ProgressBar1);
         EXPECT_EQ(path, fx.tempFile(QStringLiteral("BlobSubBody.rtf"))) << c.size;
         EXPECT_EQ(testsupport::readBytes(path), body) << c.size;
         EXPECT_EQ(fx.clock.readings, 2 * c.pieces) << c.size; // two readings per step
@@ -104,7 +104,7 @@ TEST(DocumentFileTest, BadInputWritesNothingAndRemovesTheOldFile) {
             fx.context.state.gTempFolder = fx.tempFile(QStringLiteral("plain/"));
         }
         EXPECT_TRUE(
-            fx.commands->WriteDocumentFile(store::actDocument(5), c.type, fx.form.page.ProgressBar1)
+            fx.commands->WriteDocumentFile(store::actDocument(5), c.type, fx.controls.ProgressBar1)
                 .isEmpty())
             << c.name;
         if (!c.brokenFolder && c.type == QLatin1String("rtf")) {

@@ -30,7 +30,7 @@ void showTemplate(DocumentsFixture& fx, const QString& type) {
 TEST(DocumentButtonTest, WithoutAChosenDocumentItSaysSo) {
     DocumentsFixture fx;
     fx.context.state.gCurrentLawId = 8;
-    fx.form.page.cmdpicWordlaw->click();
+    fx.controls.cmdpicWordlaw->click();
     EXPECT_EQ(fx.context.state.gCurrentLawId, 0);
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
@@ -56,7 +56,7 @@ TEST(DocumentButtonTest, OpensTheDocumentInItsOfficeProgram) {
     for (const Case& c : cases) {
         DocumentsFixture fx;
         showTemplate(fx, c.type);
-        fx.form.page.cmdpicWordlaw->click();
+        fx.controls.cmdpicWordlaw->click();
         const QString path = fx.tempFile(QStringLiteral("BlobSubBody.") + c.type);
         ASSERT_TRUE(fx.office.waitForCalls(1)) << c.type.toStdString();
         EXPECT_EQ(fx.office.calls().at(0), QStringList(c.arguments) << path);
@@ -65,7 +65,7 @@ TEST(DocumentButtonTest, OpensTheDocumentInItsOfficeProgram) {
         EXPECT_TRUE(fx.messages.shown.empty());
 
         // The next click closes the first window before it opens another.
-        fx.form.page.cmdpicWordlaw->click();
+        fx.controls.cmdpicWordlaw->click();
         ASSERT_TRUE(fx.office.waitForCalls(2));
         EXPECT_FALSE(FakeOffice::processAlive(fx.office.windowPids().value(0)));
 
@@ -84,7 +84,7 @@ TEST(DocumentButtonTest, ChosenProgramWithBlanksInItsPathGetsTheDocument) {
     fx.context.state.gDocumentViewerPath = program;
     showTemplate(fx, QStringLiteral("xlsx"));
 
-    fx.form.page.cmdpicWordlaw->click();
+    fx.controls.cmdpicWordlaw->click();
     ASSERT_TRUE(fx.office.waitForCalls(1));
     EXPECT_EQ(fx.office.calls().at(0),
               QStringList{fx.tempFile(QStringLiteral("BlobSubBody.xlsx"))});
@@ -108,7 +108,7 @@ TEST(DocumentButtonTest, ChosenProgramThatCannotStartOrFailsAtOnceIsReported) {
             fx.office.writeProgram(program, 1);
         fx.context.state.gDocumentViewerPath = program;
         showTemplate(fx, QStringLiteral("xls"));
-        fx.form.page.cmdpicWordlaw->click();
+        fx.controls.cmdpicWordlaw->click();
         ASSERT_EQ(fx.messages.shown.size(), 1U) << c.name;
         EXPECT_EQ(fx.messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
         EXPECT_EQ(fx.messages.shown[0].title, QStringLiteral("Ανεπιτυχής Προβολή Εγγράφου"));
@@ -124,7 +124,7 @@ TEST(DocumentButtonTest, OfficeProgramThatFailsAtOnceIsReported) {
     showTemplate(fx, QStringLiteral("rtf"));
     const FakeOffice failing({QStringLiteral("soffice")}, 3);
     qunsetenv("FAKE_OFFICE_STAYS"); // the window ends at once, with code 3
-    fx.form.page.cmdpicWordlaw->click();
+    fx.controls.cmdpicWordlaw->click();
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].text,
               QStringLiteral("Η εφαρμογή «LibreOffice Writer» τερμάτισε αμέσως με σφάλμα και το "
@@ -155,7 +155,7 @@ TEST(DocumentButtonTest, MissingOfficeSuiteSaysWhichProgramIsMissing) {
         DocumentsFixture fx;
         showTemplate(fx, c.type);
         const FakeOffice noSuite(QStringList{}); // the PATH now holds no suite
-        fx.form.page.cmdpicWordlaw->click();
+        fx.controls.cmdpicWordlaw->click();
         ASSERT_EQ(fx.messages.shown.size(), 1U) << c.type.toStdString();
         EXPECT_EQ(fx.messages.shown[0].icon, c.icon);
         EXPECT_EQ(fx.messages.shown[0].title, c.title);
@@ -167,7 +167,7 @@ TEST(DocumentButtonTest, MissingOfficeSuiteSaysWhichProgramIsMissing) {
 TEST(DocumentButtonTest, NoTemplateShownOpensNothing) {
     DocumentsFixture fx;
     fx.context.state.gTopicsLawId = 4;
-    fx.form.page.cmdpicWordlaw->click();
+    fx.controls.cmdpicWordlaw->click();
     EXPECT_TRUE(fx.messages.shown.empty());
     EXPECT_TRUE(fx.office.calls().isEmpty());
 }

@@ -31,7 +31,7 @@ const QString kDisabled = QStringLiteral("The Print command is currently disable
 
 TEST(PrintActTest, TopicSideNeedsAnAct) {
     DocumentsFixture fx;
-    fx.form.page.cmdpiclaw->click();
+    fx.controls.cmdpiclaw->click();
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].icon, dvRtns4::MsgIcon::Critical);
     EXPECT_EQ(fx.messages.shown[0].title, QStringLiteral("Ανεπιτυχής Εκτύπωση Νομοθετήματος."));
@@ -46,24 +46,23 @@ TEST(PrintActTest, EachButtonPrintsItsVisiblePage) {
     struct Case {
         const char* name;
         int tab;
-        QToolButton* shell::PagePane::*button;
-        pages::PageViewer* shell::PagePane::*viewer;
+        QToolButton* testsupport::PaneControls::*button;
+        pages::PageViewer* testsupport::PaneControls::*viewer;
     };
     const Case cases[] = {
-        {"cmdpiclaw", testsupport::kTabTopics, &shell::PagePane::cmdpiclaw,
-         &shell::PagePane::brwWebBrowser2},
-        {"cmdpiclawhist", testsupport::kTabHistory, &shell::PagePane::cmdpiclawhist,
-         &shell::PagePane::brwWebBrowser3},
-        {"cmdpicprintabstr", testsupport::kTabTopics, &shell::PagePane::cmdpicprintabstr,
-         &shell::PagePane::brwWebBrowser1},
+        {"cmdpiclaw", testsupport::kTabTopics, &testsupport::PaneControls::cmdpiclaw,
+         &testsupport::PaneControls::brwWebBrowser2},
+        {"cmdpiclawhist", testsupport::kTabHistory, &testsupport::PaneControls::cmdpiclawhist,
+         &testsupport::PaneControls::brwWebBrowser3},
+        {"cmdpicprintabstr", testsupport::kTabTopics, &testsupport::PaneControls::cmdpicprintabstr,
+         &testsupport::PaneControls::brwWebBrowser1},
     };
     for (const Case& c : cases) {
         DocumentsFixture fx;
         fx.selectTab(c.tab);
         fx.context.state.gTopicsLawId = 9;
-        writePage(fx.form.page.*c.viewer,
-                  QStringLiteral("<h1>Printed page</h1><p>Article one</p>"));
-        (fx.form.page.*c.button)->click();
+        writePage(fx.controls.*c.viewer, QStringLiteral("<h1>Printed page</h1><p>Article one</p>"));
+        (fx.controls.*c.button)->click();
         EXPECT_TRUE(fx.messages.shown.empty()) << c.name;
         EXPECT_EQ(fx.printer.timesShown(), 1) << c.name;
         const QString text = testsupport::pdfText(fx.printer.pdfPath());
@@ -103,22 +102,22 @@ TEST(PrintActTest, EveryKindOfPagePrintsAtTheSizeSeenOnScreen) {
         switch (c.kind) {
         case Topic:
             fx.selectTab(testsupport::kTabTopics);
-            writePage(fx.form.page.brwWebBrowser1, topicPage);
-            pages::set_style(*fx.form.page.brwWebBrowser1);
-            fx.form.page.cmdpicprintabstr->click();
+            writePage(fx.controls.brwWebBrowser1, topicPage);
+            pages::set_style(*fx.controls.brwWebBrowser1);
+            fx.controls.cmdpicprintabstr->click();
             break;
         case Act:
             fx.selectTab(testsupport::kTabTopics);
             fx.context.state.gTopicsLawId = 9;
-            writePage(fx.form.page.brwWebBrowser2, actPage);
-            pages::set_style(*fx.form.page.brwWebBrowser2);
-            fx.form.page.cmdpiclaw->click();
+            writePage(fx.controls.brwWebBrowser2, actPage);
+            pages::set_style(*fx.controls.brwWebBrowser2);
+            fx.controls.cmdpiclaw->click();
             break;
         case Attachment:
             fx.selectTab(testsupport::kTabLegislation);
             fx.addActDocument(14, QStringLiteral("html"), attached.toUtf8());
             pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 14, false);
-            fx.form.page.cmdpiclawhist->click();
+            fx.controls.cmdpiclawhist->click();
             break;
         case LawViewer:
             fx.context.state.gPageHtml = actPage;
@@ -138,13 +137,13 @@ TEST(PrintActTest, EveryKindOfPagePrintsAtTheSizeSeenOnScreen) {
 TEST(PrintActTest, ShownRtfDocumentPrintsTheDocumentBoxAfterOneDialog) {
     DocumentsFixture fx;
     fx.context.state.gTopicsLawId = 12;
-    writePage(fx.form.page.brwWebBrowser2, QStringLiteral("<p>Hidden page</p>"));
+    writePage(fx.controls.brwWebBrowser2, QStringLiteral("<p>Hidden page</p>"));
     fx.addActDocument(12, QStringLiteral("rtf"),
                       testsupport::rtfWith(QStringLiteral("Rtf act body")));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
-    ASSERT_FALSE(fx.form.page.rtbWordLawTopic->isHidden());
+    ASSERT_FALSE(fx.controls.rtbWordLawTopic->isHidden());
 
-    fx.form.page.cmdpiclaw->click();
+    fx.controls.cmdpiclaw->click();
     EXPECT_EQ(fx.printer.timesShown(), 1);
     EXPECT_TRUE(fx.messages.shown.empty());
     const QString text = testsupport::pdfText(fx.printer.pdfPath());
@@ -155,12 +154,12 @@ TEST(PrintActTest, ShownRtfDocumentPrintsTheDocumentBoxAfterOneDialog) {
 TEST(PrintActTest, ShownHtmlDocumentPrintsTheFileViewer) {
     DocumentsFixture fx;
     fx.selectTab(testsupport::kTabLegislation);
-    writePage(fx.form.page.brwWebBrowser3, QStringLiteral("<p>Hidden page</p>"));
+    writePage(fx.controls.brwWebBrowser3, QStringLiteral("<p>Hidden page</p>"));
     fx.addActDocument(14, QStringLiteral("html"),
                       QByteArray("<html><body><p>Html act body</p></body></html>"));
     pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 14, false);
 
-    fx.form.page.cmdpiclawhist->click();
+    fx.controls.cmdpiclawhist->click();
     const QString text = testsupport::pdfText(fx.printer.pdfPath());
     EXPECT_TRUE(text.contains(QStringLiteral("Html act body")));
     EXPECT_FALSE(text.contains(QStringLiteral("Hidden page")));
@@ -185,13 +184,13 @@ TEST(PrintActTest, CancelledDialogPrintsNothingAndSaysNothing) {
     for (const Case& c : {Case{"page viewer", false}, Case{"document box", true}}) {
         DocumentsFixture fx;
         fx.context.state.gTopicsLawId = 12;
-        writePage(fx.form.page.brwWebBrowser2, QStringLiteral("<p>Page</p>"));
+        writePage(fx.controls.brwWebBrowser2, QStringLiteral("<p>Page</p>"));
         if (c.rtfShown) {
             fx.addActDocument(12, QStringLiteral("rtf"), testsupport::rtfWith(QStringLiteral("x")));
             pages::attachedDocuments().ShowLawFile(fx.form, fx.context, 12, false);
         }
         fx.printer.setCancel(true);
-        fx.form.page.cmdpiclaw->click();
+        fx.controls.cmdpiclaw->click();
         EXPECT_EQ(fx.printer.timesShown(), 1) << c.name;
         EXPECT_FALSE(QFile::exists(fx.printer.pdfPath())) << c.name;
         EXPECT_TRUE(fx.messages.shown.empty()) << c.name;
@@ -211,8 +210,8 @@ TEST(PrintActTest, FailuresAreReported) {
 
     // A printer that cannot write its output.
     fx.printer.printer().setOutputFileName(fx.tempFile(QStringLiteral("no/such/folder/out.pdf")));
-    writePage(fx.form.page.brwWebBrowser2, QStringLiteral("<p>Page</p>"));
-    fx.form.page.cmdpiclaw->click();
+    writePage(fx.controls.brwWebBrowser2, QStringLiteral("<p>Page</p>"));
+    fx.controls.cmdpiclaw->click();
     ASSERT_EQ(fx.messages.shown.size(), 2U);
     EXPECT_TRUE(fx.messages.shown[1].text.startsWith(QStringLiteral("Print command Error: ")))
         << fx.messages.shown[1].text.toStdString();
@@ -236,7 +235,7 @@ TEST(PrintTemplateTest, ChartTabPrintsTheTemplateThroughTheOfficeSuite) {
         pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
         fx.context.state.gTopicsLawId = 21;
 
-        fx.form.page.cmdpiclaw->click();
+        fx.controls.cmdpiclaw->click();
         EXPECT_EQ(fx.printer.timesShown(), c.dialog ? 1 : 0) << c.type.toStdString();
         ASSERT_EQ(fx.office.calls().size(), 1);
         const QStringList expected =
@@ -259,7 +258,7 @@ TEST(PrintTemplateTest, CancelOrFailureEndsThePrintingAndClosesTheDocument) {
         pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
         fx.context.state.gTopicsLawId = 21;
         fx.printer.setCancel(true);
-        fx.form.page.cmdpiclaw->click();
+        fx.controls.cmdpiclaw->click();
         EXPECT_TRUE(fx.office.calls().isEmpty());
         EXPECT_TRUE(fx.messages.shown.empty());
         EXPECT_EQ(fx.commands->docApplication(), nullptr);
@@ -273,7 +272,7 @@ TEST(PrintTemplateTest, CancelOrFailureEndsThePrintingAndClosesTheDocument) {
         pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
         fx.context.state.gTopicsLawId = 21;
         QFile::remove(fx.tempFile(QStringLiteral("BlobSubBody.rtf"))); // gone meanwhile
-        fx.form.page.cmdpiclaw->click();
+        fx.controls.cmdpiclaw->click();
         ASSERT_EQ(fx.messages.shown.size(), 1U);
         EXPECT_TRUE(fx.messages.shown[0].text.startsWith(QStringLiteral("Print command Error: ")));
         EXPECT_EQ(fx.commands->docApplication(), nullptr);
@@ -282,7 +281,7 @@ TEST(PrintTemplateTest, CancelOrFailureEndsThePrintingAndClosesTheDocument) {
         DocumentsFixture fx; // no template shown: nothing happens
         fx.selectTab(testsupport::kTabChartP);
         fx.context.state.gTopicsLawId = 21;
-        fx.form.page.cmdpiclaw->click();
+        fx.controls.cmdpiclaw->click();
         EXPECT_EQ(fx.printer.timesShown(), 0);
         EXPECT_TRUE(fx.office.calls().isEmpty());
         EXPECT_TRUE(fx.messages.shown.empty());
@@ -297,7 +296,7 @@ TEST(PrintTemplateTest, MissingOfficeSuiteShowsItsMessageAndPrintsNothing) {
     pages::attachedDocuments().ShowScheduleDocument(fx.form, fx.context, 21, page);
     fx.context.state.gTopicsLawId = 21;
     const testsupport::FakeOffice noSuite(QStringList{});
-    fx.form.page.cmdpiclaw->click();
+    fx.controls.cmdpiclaw->click();
     ASSERT_EQ(fx.messages.shown.size(), 1U);
     EXPECT_EQ(fx.messages.shown[0].title, QStringLiteral("Ανεπιτυχής Προβολή Εγγράφου"));
     EXPECT_EQ(fx.printer.timesShown(), 0);

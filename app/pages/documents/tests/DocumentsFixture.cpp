@@ -40,40 +40,13 @@ QByteArray readBytes(const QString& path) {
 }
 
 DocumentsFixture::DocumentsFixture()
-    : window(std::make_unique<QWidget>()), printer(temp.filePath(QStringLiteral("printed.pdf"))) {
-    form.window = window.get();
-    form.tabs.SSTab1 = new QTabWidget(window.get());
-    for (const char* caption :
-         {"Οργανόγραμμα", "Θέματα", "Νομοθετήματα", "Οργανόγραμμα", "Ιστορικό"})
-        form.tabs.SSTab1->addTab(new QWidget, QString::fromUtf8(caption));
-
-    form.page.brwWebBrowser1 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowser2 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowser3 = new pages::PageViewer(window.get());
-    form.page.brwWebBrowserLawFile = new pages::PageViewer(window.get());
-    form.page.brwWebBrowserLawFile->hide();
-    form.page.rtbWord = new richtext::DocumentBox(window.get());
-    form.page.rtbWordLawTopic = new richtext::DocumentBox(window.get());
-    form.page.rtbWordLaw = new richtext::DocumentBox(window.get());
-    for (richtext::DocumentBox* box :
-         {form.page.rtbWord, form.page.rtbWordLawTopic, form.page.rtbWordLaw})
-        box->hide();
-    form.page.lblDocument = new QLabel(window.get());
-    form.page.ProgressBar1 = new Dravik::Progress(window.get());
-    form.page.ProgressBar1->resize(200, 20);
-    form.page.ProgressBar1->hide();
-    for (QToolButton** button : {&form.page.cmdpicWordlaw, &form.page.cmdpiclaw,
-                                 &form.page.cmdpiclawhist, &form.page.cmdpicprintabstr})
-        *button = new QToolButton(window.get());
-    for (int i = 0; i < 4; ++i) {
-        QPixmap picture(4, 4);
-        picture.fill(QColor::fromHsv(i * 60, 255, 255));
-        form.page.imListDocuments[static_cast<std::size_t>(i)] = QIcon(picture);
-    }
-    form.page.brwWebBrowser2->setGeometry(300, 40, 500, 400);
-    form.page.brwWebBrowser3->setGeometry(310, 50, 480, 380);
+    : window(std::make_unique<QWidget>()), form(window.get(), testTabCaptions()),
+      printer(temp.filePath(QStringLiteral("printed.pdf"))) {
+    controls.ProgressBar1->resize(200, 20);
+    controls.brwWebBrowser2->setGeometry(300, 40, 500, 400);
+    controls.brwWebBrowser3->setGeometry(310, 50, 480, 380);
     for (pages::PageViewer* viewer :
-         {form.page.brwWebBrowser1, form.page.brwWebBrowser2, form.page.brwWebBrowser3})
+         {controls.brwWebBrowser1, controls.brwWebBrowser2, controls.brwWebBrowser3})
         viewer->Navigate(QStringLiteral("about:blank"));
 
     context.state.applicationFolder = QStringLiteral("/opt/lexora");
@@ -94,7 +67,7 @@ DocumentsFixture::~DocumentsFixture() {
 }
 
 void DocumentsFixture::selectTab(int index) {
-    form.tabs.SSTab1->setCurrentIndex(index);
+    form.tabs.setCurrentTab(lexora::shell::Tab(index));
     context.state.wIsSchedule = index == kTabChartN || index == kTabChartP;
 }
 

@@ -1,4 +1,4 @@
-// The main window's controls that the document commands touch, a fixture
+// A window with the real panes, a fixture
 // database, a private temporary folder, a clock the test sets, a printer
 // dialog that prints to a PDF file, recorded message boxes and a fake office
 // suite on the PATH; and the commands over them, installed as the page
@@ -7,6 +7,7 @@
 
 #include "app/pages/documents/DocumentCommands.h"
 #include "app/shell/Panes.h"
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ProgramContext.h"
 #include "app/windows/MainWindowHooks.h"
 #include "app/windows/lawviewer/frmhotbrowser.h"
@@ -66,6 +67,7 @@ public:
     RecordingMessages messages;
     std::unique_ptr<QWidget> window;
     lexora::shell::Panes form;
+    PaneControls controls{window.get()};
     lexora::windows::MainWindowHooks hooks;
     lexora::windows::LawViewerHooks viewerHooks;
     lexora::startup::ProgramContext context;

@@ -54,8 +54,8 @@ protected:
 TEST_F(SaveAsPdfTest, EachButtonSavesWhatItsPrintButtonWouldPrint) {
     fx.selectTab(testsupport::kTabTopics);
     fx.context.state.gTopicsLawId = 7;
-    writePage(fx.form.page.brwWebBrowser1, QStringLiteral("<p>Περίληψη θέματος</p>"));
-    writePage(fx.form.page.brwWebBrowser2, QStringLiteral("<h1>Ν. 1566</h1><p>Άρθρο πρώτο</p>"));
+    writePage(fx.controls.brwWebBrowser1, QStringLiteral("<p>Περίληψη θέματος</p>"));
+    writePage(fx.controls.brwWebBrowser2, QStringLiteral("<h1>Ν. 1566</h1><p>Άρθρο πρώτο</p>"));
     ASSERT_NE(button("cmdpdflaw"), nullptr);
     button("cmdpdflaw")->click();
     EXPECT_EQ(chooser.proposed, QStringList{QStringLiteral("Ν.1566-85.pdf")});
@@ -66,8 +66,8 @@ TEST_F(SaveAsPdfTest, EachButtonSavesWhatItsPrintButtonWouldPrint) {
     EXPECT_TRUE(testsupport::pdfText(chooser.answer).contains(QStringLiteral("Περίληψη θέματος")));
 
     // A shown document box is what is saved, not the page under it.
-    fx.form.page.rtbWordLawTopic->SetText(QStringLiteral("Κείμενο εγγράφου"));
-    fx.form.page.rtbWordLawTopic->show();
+    fx.controls.rtbWordLawTopic->SetText(QStringLiteral("Κείμενο εγγράφου"));
+    fx.controls.rtbWordLawTopic->show();
     button("cmdpdflaw")->click();
     const QString saved = testsupport::pdfText(chooser.answer);
     EXPECT_TRUE(saved.contains(QStringLiteral("Κείμενο εγγράφου"))) << saved.toStdString();
@@ -77,9 +77,9 @@ TEST_F(SaveAsPdfTest, EachButtonSavesWhatItsPrintButtonWouldPrint) {
 
 TEST_F(SaveAsPdfTest, TheButtonsFollowTheirPrintButtons) {
     fx.selectTab(testsupport::kTabLegislation);
-    for (const auto& [print, pdf] : {std::pair{fx.form.page.cmdpiclawhist, "cmdpdflawhist"},
-                                     std::pair{fx.form.page.cmdpiclaw, "cmdpdflaw"},
-                                     std::pair{fx.form.page.cmdpicprintabstr, "cmdpdfabstr"}}) {
+    for (const auto& [print, pdf] : {std::pair{fx.controls.cmdpiclawhist, "cmdpdflawhist"},
+                                     std::pair{fx.controls.cmdpiclaw, "cmdpdflaw"},
+                                     std::pair{fx.controls.cmdpicprintabstr, "cmdpdfabstr"}}) {
         ASSERT_NE(button(pdf), nullptr) << pdf;
         EXPECT_EQ(button(pdf)->parentWidget(), print->parentWidget()) << pdf;
         print->hide();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/shell/Panes.h"
+#include "app/shell/tests/PaneControls.h"
 #include "app/startup/ApplicationSettings.h"
 #include "app/startup/ProgramContext.h"
 #include "app/windows/dialogs/DesktopServices.h"
@@ -101,14 +102,8 @@ protected:
         context.state.applicationFolder = db.folder();
         context.connection.open(engine::connectionTextFor(db.path(), QString()));
 
-        mainWindow = std::make_unique<QWidget>();
-        form.window = mainWindow.get();
-        form.page.cmdpicWordlaw = new QToolButton(mainWindow.get());
-        form.page.imListDocuments = {QIcon(), colourIcon(Qt::red), colourIcon(Qt::green),
-                                     colourIcon(Qt::blue)};
-        form.page.cmdpicWordlaw->setIcon(form.page.imListDocuments[1]);
-        form.page.cmdpicWordlaw->setToolTip(
-            QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
+        form.page.setDocumentPicture(lexora::shell::DocumentPicture::Rtf);
+        form.page.setDocumentToolTip(QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
 
         dialogs = std::make_unique<lexora::dialogs::Dialogs>(
             form, context, lexora::dialogs::DialogServices{&settings, printer, chooser, webOpener});
@@ -146,8 +141,9 @@ protected:
     ScriptedFileChooser chooser;
     RecordingWebOpener webOpener;
     lexora::startup::ProgramContext context;
-    lexora::shell::Panes form;
-    std::unique_ptr<QWidget> mainWindow;
+    std::unique_ptr<QWidget> mainWindow = std::make_unique<QWidget>();
+    lexora::shell::Panes form{mainWindow.get(), testsupport::testTabCaptions()};
+    testsupport::PaneControls controls{mainWindow.get()};
     std::unique_ptr<lexora::dialogs::Dialogs> dialogs;
 };
 

@@ -24,8 +24,8 @@ const QString kValue = QStringLiteral("Application2Open");
 class SettingsWindowTest : public DialogsFixture {
 protected:
     bool buttonShowsPicture3() const {
-        return form.page.cmdpicWordlaw->icon().cacheKey() ==
-               form.page.imListDocuments[3].cacheKey();
+        return controls.cmdpicWordlaw->icon().cacheKey() ==
+               form.page.documentPicture(lexora::shell::DocumentPicture::Other).cacheKey();
     }
 };
 
@@ -89,7 +89,7 @@ TEST_F(SettingsWindowTest, SavesInOrderAndClosesTheInformationWindowWhenTicked) 
 
     EXPECT_EQ(context.state.gDocumentViewerPath, QStringLiteral("/usr/bin/soffice"));
     EXPECT_EQ(userStore.value(kKey, kValue), QStringLiteral("/usr/bin/soffice"));
-    EXPECT_EQ(form.page.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(controls.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με /usr/bin/soffice"));
     EXPECT_TRUE(buttonShowsPicture3());
     EXPECT_EQ(storedSysInfo(), 1);
@@ -114,9 +114,10 @@ TEST_F(SettingsWindowTest, EmptyPathStoresABlankAndLeavesTheButton) {
     window.cmdSetSysParamOK->click();
     EXPECT_EQ(context.state.gDocumentViewerPath, QString());
     EXPECT_EQ(userStore.value(kKey, kValue), QStringLiteral(" "));
-    EXPECT_EQ(form.page.cmdpicWordlaw->toolTip(),
+    EXPECT_EQ(controls.cmdpicWordlaw->toolTip(),
               QStringLiteral("Προβολή εγγράφου με LibreOffice Writer"));
-    EXPECT_EQ(form.page.cmdpicWordlaw->icon().cacheKey(), form.page.imListDocuments[1].cacheKey());
+    EXPECT_EQ(controls.cmdpicWordlaw->icon().cacheKey(),
+              form.page.documentPicture(lexora::shell::DocumentPicture::Rtf).cacheKey());
 }
 
 TEST_F(SettingsWindowTest, CloseBoxSavesNothing) {

@@ -104,7 +104,7 @@ TEST_F(LawViewerTest, ButtonsCallTheirHooks) {
 }
 
 int twips(int pixels) {
-    return pixels * windows::kTwipsPerPixel;
+    return pixels * shell::kTwipsPerPixel;
 }
 
 TEST_F(LawViewerTest, SaveButtonAtTheRightAndPrintButtonBesideIt) {
@@ -180,7 +180,7 @@ TEST_F(LawViewerTest, BackAndForwardAlongTheActsOpenedThroughLinks) {
 }
 
 TEST(ActTrailTest, BackForwardAndANewVisitInBetween) {
-    windows::ActTrail trail;
+    shell::ActTrail trail;
     EXPECT_FALSE(trail.back());
     trail.visit(1);
     trail.visit(1);

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace lexora::windows {
+namespace lexora::shell {
 
 class ActTrail {
 public:
@@ -39,4 +39,4 @@ private:
     int m_current = -1;
 };
 
-} // namespace lexora::windows
+} // namespace lexora::shell

@@ -1,8 +1,8 @@
-// Lengths of the main window's arrangement are designed in twips; the screen
+// Lengths of the windows' arrangements are designed in twips; the screen
 // has 15 twips to the pixel.
 #pragma once
 
-namespace lexora::windows {
+namespace lexora::shell {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -12,4 +12,4 @@ constexpr int px(int twips) {
                       : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-} // namespace lexora::windows
+} // namespace lexora::shell

@@ -1,26 +1,19 @@
 // The search buttons are tool buttons, which know no default-button state;
 // it is kept here and Enter in a box presses the button it names.
-#include "app/search/SearchBoxes.h"
-
-#include "app/shell/Panes.h"
+#include "app/shell/SearchBoxes.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QWidget>
 
-namespace lexora::search {
+namespace lexora::shell {
 
 namespace {
 const char* const kButtonProperty = "lexoraSearchButton";
 }
 
-SearchDefaultButton::SearchDefaultButton(shell::Panes& form) : QObject(form.window) {
-    for (std::size_t i = 0; i < 2; ++i) {
-        bind(form.tabs.txtsearch[i], form.tabs.cmdsearch[i]);
-        bind(form.tabs.txtsearchlaw[i], form.tabs.cmdsearch[i]);
-        bind(form.tabs.txtsearchSchedule[i], form.tabs.cmdsearch[0]);
-    }
-}
+SearchDefaultButton::SearchDefaultButton(QWidget* window) : QObject(window) {}
 
 void SearchDefaultButton::bind(QLineEdit* box, QToolButton* button) {
     if (box == nullptr || button == nullptr)
@@ -50,4 +43,4 @@ bool SearchDefaultButton::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace lexora::search
+} // namespace lexora::shell

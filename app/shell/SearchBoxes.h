@@ -12,16 +12,15 @@ class QLineEdit;
 class QToolButton;
 
 namespace lexora::shell {
-struct Panes;
-}
-
-namespace lexora::search {
 
 class SearchDefaultButton final : public QObject {
     Q_OBJECT
 public:
-    // Watches the six search boxes of the form; owned by the form's window.
-    explicit SearchDefaultButton(shell::Panes& form);
+    // Owned by the window that holds the boxes.
+    explicit SearchDefaultButton(QWidget* window);
+
+    // Enter in the box presses the button while the box has the focus.
+    void bind(QLineEdit* box, QToolButton* button);
 
     // The current default button, or nullptr.
     QToolButton* defaultButton() const { return m_default; }
@@ -30,9 +29,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bind(QLineEdit* box, QToolButton* button);
-
     QToolButton* m_default = nullptr;
 };
 
-} // namespace lexora::search
+} // namespace lexora::shell
