@@ -77,19 +77,20 @@ void saveToHistoryWhenLoaded(lexora::windows::frmInitialFactory& factory, std::i
             return;
         }
         lexora::shell::Panes& panes = window->panes();
-        panes.tabs.SSTab1->setCurrentIndex(lexora::windows::kTabLaws);
-        lexora::trees::TreeNode* node =
-            panes.tabs.tvwTreelaw->node(QStringLiteral("c") + QString::number(lawId));
+        panes.tabs.setCurrentTab(lexora::shell::Tab::Laws);
+        lexora::trees::TreeControl& tree = *panes.tabs.tree(lexora::shell::Tab::Laws);
+        lexora::trees::TreeNode* node = tree.node(QStringLiteral("c") + QString::number(lawId));
         if (node == nullptr) {
             printError(QStringLiteral("Το νομοθέτημα με κωδικό %1 δεν υπάρχει στο δέντρο της "
                                       "νομοθεσίας.")
                            .arg(lawId));
         } else {
-            panes.tabs.tvwTreelaw->setSelectedNode(node);
+            tree.setSelectedNode(node);
             window->tvwTreelaw_Click();
-            const int before = panes.tabs.lsthistory->count();
-            panes.page.cmdpicsavewholelaw->click();
-            if (panes.tabs.lsthistory->count() > before)
+            const int before = panes.tabs.historyList().count();
+            if (auto* save = window->findChild<QToolButton*>(QStringLiteral("cmdpicsavewholelaw")))
+                save->click();
+            if (panes.tabs.historyList().count() > before)
                 status = 0;
             else
                 printError(QStringLiteral("Το νομοθέτημα με κωδικό %1 δεν προστέθηκε στο "
