@@ -4,6 +4,7 @@
 // and enabling, so that the window's layout places the print buttons only.
 #include "app/shell/PagePane.h"
 
+#include "app/shell/FollowsPrintButton.h"
 #include "app/shell/PaneBuilding.h"
 #include "app/shell/Twips.h"
 #include "controls/progress/Progress.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -61,50 +61,6 @@ void press(QToolButton* button) {
     if (usable(button))
         button->click();
 }
-
-// Keeps buttons beside a print button: shown with it, enabled with it (a
-// PDF button) and, where no layout places them, just left of it.
-class FollowsPrintButton final : public QObject {
-public:
-    FollowsPrintButton(QToolButton* print, QToolButton* follower, bool followEnabling)
-        : QObject(follower), m_print(print), m_follower(follower),
-          m_followEnabling(followEnabling) {
-        print->installEventFilter(this);
-        follow();
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_print) {
-            switch (event->type()) {
-            case QEvent::ShowToParent:
-            case QEvent::HideToParent:
-            case QEvent::Move:
-            case QEvent::Resize:
-            case QEvent::EnabledChange:
-                follow();
-                break;
-            default:
-                break;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void follow() {
-        m_follower->setVisible(!m_print->isHidden());
-        if (m_followEnabling)
-            m_follower->setEnabled(m_print->isEnabled());
-        if (m_print->parentWidget()->layout() == nullptr) {
-            m_follower->resize(m_print->size());
-            m_follower->move(m_print->x() - m_follower->width() - 4, m_print->y());
-        }
-    }
-
-    QToolButton* m_print;
-    QToolButton* m_follower;
-    bool m_followEnabling;
-};
 
 } // namespace
 
@@ -226,7 +182,7 @@ QToolButton* PagePane::pdfButtonBeside(QToolButton* print, const QString& name,
     pdf->setToolButtonStyle(Qt::ToolButtonIconOnly);
     if (auto* box = qobject_cast<QBoxLayout*>(parent->layout()))
         box->insertWidget(box->indexOf(print) + 1, pdf);
-    new FollowsPrintButton(print, pdf, true);
+    new shell::FollowsPrintButton(print, pdf, true);
     return pdf;
 }
 
@@ -249,8 +205,8 @@ void PagePane::addTrailButtons(QFrame* panel, int at, const QString& suffix, Tab
         box->insertWidget(at, m_forward[k]);
         box->insertWidget(at, m_back[k]);
     }
-    new FollowsPrintButton(print, m_back[k], false);
-    new FollowsPrintButton(print, m_forward[k], false);
+    new shell::FollowsPrintButton(print, m_back[k], false);
+    new shell::FollowsPrintButton(print, m_forward[k], false);
     // The legislation and history tabs share their viewer and its pair.
     connect(m_back[k], &QToolButton::clicked, this,
             [this, k] { emit backRequested(k == 0 ? Tab::Topics : m_tabs.currentTab()); });

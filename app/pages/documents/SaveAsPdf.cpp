@@ -3,6 +3,7 @@
 // shows the print buttons, and the PDF buttons follow without it knowing.
 #include "app/pages/documents/SaveAsPdf.h"
 
+#include "app/shell/FollowsPrintButton.h"
 #include "app/shell/Panes.h"
 #include "app/startup/ProgramContext.h"
 #include "app/store/Statements.h"
@@ -16,7 +17,6 @@
 #include "routines/MessagePresenter.h"
 
 #include <QBoxLayout>
-#include <QEvent>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTextDocument>
@@ -31,47 +31,6 @@ namespace {
 bool shown(const QWidget* w) {
     return w != nullptr && !w->isHidden();
 }
-
-// Keeps a PDF button beside its print button: shown with it and, where no
-// layout places them, just left of it.
-class BesidePrintButton final : public QObject {
-public:
-    BesidePrintButton(QToolButton* print, QToolButton* pdf)
-        : QObject(pdf), m_print(print), m_pdf(pdf) {
-        print->installEventFilter(this);
-        follow();
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_print) {
-            switch (event->type()) {
-            case QEvent::ShowToParent:
-            case QEvent::HideToParent:
-            case QEvent::Move:
-            case QEvent::Resize:
-            case QEvent::EnabledChange:
-                follow();
-                break;
-            default:
-                break;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void follow() {
-        m_pdf->setVisible(!m_print->isHidden());
-        m_pdf->setEnabled(m_print->isEnabled());
-        if (m_print->parentWidget()->layout() == nullptr) {
-            m_pdf->resize(m_print->size());
-            m_pdf->move(m_print->x() - m_pdf->width() - 4, m_print->y());
-        }
-    }
-
-    QToolButton* m_print;
-    QToolButton* m_pdf;
-};
 
 QToolButton* pdfButtonBeside(QToolButton* print, const QString& name, const QString& tip,
                              std::function<void()> onClick) {
@@ -89,7 +48,7 @@ QToolButton* pdfButtonBeside(QToolButton* print, const QString& name, const QStr
     if (auto* box = qobject_cast<QBoxLayout*>(panel->layout())) {
         box->insertWidget(box->indexOf(print) + 1, pdf);
     }
-    new BesidePrintButton(print, pdf);
+    new shell::FollowsPrintButton(print, pdf, true);
     QObject::connect(pdf, &QToolButton::clicked, pdf, std::move(onClick));
     return pdf;
 }
